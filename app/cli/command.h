@@ -1,0 +1,47 @@
+// One command of tallyhawk-cli: its name, help text and the function that runs it.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+#include "app/cli/cli_arguments.h"
+#include "app/cli/qsettings_backend.h"
+#include "app/session/logger_session.h"
+#include "core/program_folder.h"
+
+namespace tallyhawk::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+struct CommandContext {
+    const CliArguments& arguments;  // positionals after the command's name
+    ProgramFolder folder;
+    QSettingsBackend& settings;
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view summary;  // one line for the tool's help
+    std::string_view help;     // the command's own help
+    int (*run)(CommandContext& context);
+};
+
+std::span<const Command> Commands();
+
+// Prints a message box as "TITLE: text" in the language of the settings.
+void PrintMessage(std::ostream& out, const Message& message, bool russian);
+
+// A started session; start-up warnings go to the error stream.
+LoggerSession StartSession(CommandContext& context);
+
+int RunLog(CommandContext& context);
+int RunSet(CommandContext& context);
+int RunSettings(CommandContext& context);
+
+}  // namespace tallyhawk::cli

@@ -1,0 +1,65 @@
+// The table of tallyhawk-cli's commands and the helpers they share.
+#include <array>
+#include <ostream>
+
+#include "app/cli/command.h"
+
+namespace tallyhawk::cli {
+namespace {
+
+constexpr std::string_view kLogHelp =
+    "usage: tallyhawk-cli log CALL TIME SENT RCVD [--contest ID] [--band CODE] [--mode CODE] [--date YYYY-MM-DD]\n"
+    "       tallyhawk-cli log --batch FILE\n"
+    "\n"
+    "Logs one contact exactly as if it were typed into the entry row and saved with Enter, using the\n"
+    "stored contest setup. TIME is HHMM or HH:MM (UTC). --contest, --band (short code: 10 15 20 40 80 160),\n"
+    "--mode (entry code: CW PH RY PS) and --date override the stored setup for this run only.\n"
+    "\n"
+    "--batch FILE (\"-\" for standard input) logs one contact per line:\n"
+    "    BAND MODE DATE TIME CALL SENT RCVD\n"
+    "separated by blanks. A malformed line is reported with its line number and skipped; the rest\n"
+    "are logged. The log is synced to disk once at the end.\n"
+    "\n"
+    "Exit status: 0 when every contact was logged, 1 when a contact was refused or a line skipped,\n"
+    "2 on a usage error.\n";
+
+constexpr std::string_view kSetHelp =
+    "usage: tallyhawk-cli set NAME=VALUE ...\n"
+    "\n"
+    "Writes values of the settings store. Names are those of the window's settings, for example\n"
+    "    tallyhawk-cli set Callsign=DL1XYZ Contest=CQ Band=20 Mode=CW Continent=EU CQZone=14\n"
+    "Settings: Callsign Name Club Address CQZone Continent CDROM Disk Date RealTimeMode Band Mode\n"
+    "Contest TimeShift HideToTray TranceiverID Language CheckConfigOnStart SetWindowOnTop.\n"
+    "Colours: GridBackColor GridTextColor GridBackColorSel GridTextColorSel GridBackColorFix\n"
+    "GridTextColorFix GridBackColorWorked GridBackColorNotWorked ColorText AlarmColor InfoColor\n"
+    "EditColorBack EditColorText GridStyle. Integer values must be numbers; a text longer than the\n"
+    "value's size is refused. Nothing is written when any pair is refused.\n";
+
+constexpr std::string_view kSettingsHelp =
+    "usage: tallyhawk-cli settings\n"
+    "\n"
+    "Prints every stored value as Group/Name=value, one per line. A store that does not exist yet\n"
+    "is created with the first-run defaults, as the window's start-up does.\n";
+
+constexpr std::array kCommands = {
+    Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
+    Command{"set", "write settings values", kSetHelp, RunSet},
+    Command{"settings", "print every settings value", kSettingsHelp, RunSettings},
+};
+
+}  // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+void PrintMessage(std::ostream& out, const Message& message, bool russian) {
+    out << MessageTitle(message, russian) << ": " << MessageText(message, russian) << "\n";
+}
+
+LoggerSession StartSession(CommandContext& context) {
+    LoggerSession session(context.folder, context.settings);
+    const Effects effects = session.Start();
+    for (const auto& message : effects.messages) PrintMessage(context.err, message, session.Russian());
+    return session;
+}
+
+}  // namespace tallyhawk::cli

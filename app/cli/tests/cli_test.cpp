@@ -1,0 +1,107 @@
+#include <csignal>
+
+#include "tests/support/program_folder_fixture.h"
+
+namespace tallyhawk {
+namespace {
+
+class CliTest : public testing::ProgramFolderFixture {
+protected:
+    testing::ProcessResult Cli(std::vector<std::string> arguments, const std::string& input = {}) {
+        arguments.insert(arguments.begin(), {"--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
+        return testing::RunProcess(TALLYHAWK_CLI, arguments, input);
+    }
+    void SetUpStation() {
+        ASSERT_EQ(Cli({"set", "Callsign=UA1AAA", "Contest=CQ", "Band=20", "Mode=CW", "Date=2002-02-16"}).exitCode, 0);
+    }
+    std::size_t QsoLines() const {
+        const std::string log = Read("UA1AAA.cbr");
+        std::size_t count = 0;
+        for (std::size_t at = 0; (at = log.find("\r\nQSO: ", at)) != std::string::npos; ++at) ++count;
+        return count;
+    }
+};
+
+TEST_F(CliTest, LogWritesOneLineWithTheStoredSetup) {
+    SetUpStation();
+    const auto result = Cli({"log", "dl1ab", "1234", "14", "15"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(Read("UA1AAA.cbr").find(
+                  "QSO: 14000 CW 2002-02-16 1234 UA1AAA        599 14     DL1AB         599 15     0\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CliTest, OptionsOverrideTheSetupAndMayStandAnywhere) {
+    SetUpStation();
+    EXPECT_EQ(Cli({"log", "--band", "80", "DL1AB", "12:34", "--mode=PH", "14", "15", "--date", "2003-01-01"}).exitCode, 0);
+    EXPECT_NE(Read("UA1AAA.cbr").find("QSO:  3500 PH 2003-01-01 1234"), std::string::npos);
+    const auto settings = Cli({"settings"});
+    EXPECT_NE(settings.out.find("Settings/Band=20\n"), std::string::npos);  // stored setup unchanged
+}
+
+TEST_F(CliTest, RefusedRowSaysWhichFieldIsMissing) {
+    SetUpStation();
+    ASSERT_EQ(Cli({"set", "Band="}).exitCode, 0);
+    const auto result = Cli({"log", "DL1AB", "1234", "14", "15"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Band is empty"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(PathOf("UA1AAA.cbr")));
+    EXPECT_EQ(Cli({"log", "DL1AB", "1234"}).exitCode, 2);
+}
+
+TEST_F(CliTest, UnwritableFolderIsNamedAndNothingIsLogged) {
+    SetUpStation();
+    std::filesystem::create_directory(PathOf("UA1AAA.cbr"));
+    const auto result = Cli({"log", "DL1AB", "1234", "14", "15"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("UA1AAA.cbr"), std::string::npos) << result.err;
+}
+
+TEST_F(CliTest, BatchLogsGoodLinesAndReportsBadOnesByNumber) {
+    SetUpStation();
+    const auto result = Cli({"log", "--batch", "-"},
+                            "20 CW 2002-02-16 1200 DL1AB 14 15\r\n"
+                            "20 CW 2002-02-16 1201 DL2AB 14\n"
+                            "\n"
+                            "40 ps 2002-02-16 1202 dl3ab 14 16\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("line 2: "), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("2 logged, 1 skipped"), std::string::npos) << result.err;
+    EXPECT_EQ(QsoLines(), 2u);
+    EXPECT_NE(Read("UA1AAA.cbr").find("QSO:  7000 RY 2002-02-16 1202 UA1AAA        599 14     DL3AB"),
+              std::string::npos);
+}
+
+TEST_F(CliTest, BatchKilledPartWayLeavesOnlyWholeLines) {
+    SetUpStation();
+    std::string batch;
+    for (int i = 0; i < 20000; ++i) batch += "20 CW 2002-02-16 1200 DL" + std::to_string(i) + "AB 14 15\n";
+    Write("batch.txt", batch);
+    const std::string command = "timeout -s KILL 0.3 '" + std::string(TALLYHAWK_CLI) + "' --folder '" +
+                                Folder().string() + "' --settings '" + (Folder() / "t.ini").string() +
+                                "' log --batch '" + PathOf("batch.txt").string() + "' 2>/dev/null";
+    (void)std::system(command.c_str());
+    const std::string log = Read("UA1AAA.cbr");
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.substr(log.size() - 2), "\r\n");
+    const std::size_t header = log.find("QSO: ");
+    EXPECT_EQ((log.size() - header) % 83, 0u);  // 81 characters and CR LF per line
+}
+
+TEST_F(CliTest, SetRefusesBadValuesAndWritesNothing) {
+    const auto result = Cli({"set", "Callsign=DL1XYZ", "Language=yes", "Bogus=1"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("Language: the value must be a whole number"), std::string::npos);
+    EXPECT_NE(result.err.find("Bogus: unknown setting"), std::string::npos);
+    EXPECT_EQ(Cli({"settings"}).out.find("DL1XYZ"), std::string::npos);
+}
+
+TEST_F(CliTest, HelpAndUsageErrors) {
+    EXPECT_EQ(Cli({"--help"}).exitCode, 0);
+    EXPECT_NE(Cli({"log", "--help"}).out.find("--batch"), std::string::npos);
+    EXPECT_EQ(Cli({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(Cli({"log", "--nonsense"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace tallyhawk

@@ -1,0 +1,21 @@
+// What one operation of the session asks its front end to do: sounds, message boxes, a dialog.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "core/message.h"
+
+namespace tallyhawk {
+
+enum class Sound { WorkedBefore = 252, IncompleteRow = 255 };
+
+enum class Dialog { Configuration, Personal, ContestSetup, Colors, Files };
+
+struct Effects {
+    std::vector<Sound> sounds;
+    std::vector<Message> messages;
+    std::optional<Dialog> dialog;
+};
+
+}  // namespace tallyhawk

@@ -1,0 +1,107 @@
+// LoggerSession: start-up and saving a contact.
+#include "app/session/logger_session.h"
+
+#include "app/session/time_field.h"
+#include "core/mode.h"
+#include "core/text.h"
+#include "log/contest_log_writer.h"
+
+namespace tallyhawk {
+
+LoggerSession::LoggerSession(ProgramFolder folder, SettingsBackend& settings, Clock clock)
+    : m_folder(std::move(folder)), m_settingsBackend(settings), m_clock(std::move(clock)) {}
+
+Effects LoggerSession::Start() {
+    Effects effects;
+    m_settings = LoadSettings(m_settingsBackend, m_clock());
+    m_colors = LoadColors(m_settingsBackend);
+    std::error_code error;
+    if (!std::filesystem::is_directory(m_folder.Path("dxcc"), error)) effects.messages.push_back(MissingDxccMessage());
+    m_screen.entry[Field::Date] = m_settings.setup.date;
+    m_screen.entry[Field::Band] = m_settings.setup.band;
+    m_screen.entry[Field::Mode] = EntryCodeForModeText(m_settings.setup.mode);
+    m_screen.focus = Field::Call;
+    return effects;
+}
+
+void LoggerSession::SetFieldText(Field field, std::string_view text) { m_screen.entry[field] = text; }
+
+void LoggerSession::LeaveTimeField() {
+    m_screen.entry[Field::Time] = RepairTimeText(m_screen.entry[Field::Time]);
+}
+
+QsoRecord LoggerSession::MakeQsoRecord() const {
+    const EntryForm& entry = m_screen.entry;
+    QsoRecord qso;
+    qso.call = TrimTrailingBlanks(entry[Field::Call]);
+    qso.date = TrimBlanks(entry[Field::Date]);
+    qso.time = SavedTimeText(entry[Field::Time]);
+    qso.band = TrimBlanks(entry[Field::Band]);
+    qso.mode = TrimBlanks(entry[Field::Mode]);
+    qso.exchangeSent = TrimBlanks(entry[Field::ExchangeSent]);
+    qso.exchangeReceived = TrimBlanks(entry[Field::ExchangeReceived]);
+    return qso;
+}
+
+Effects LoggerSession::SaveContact() {
+    // A time typed without leaving the field is repaired first, so that a short time can never shift
+    // the columns of the log line.
+    if (!TrimBlanks(m_screen.entry[Field::Time]).empty()) LeaveTimeField();
+    const QsoRecord qso = MakeQsoRecord();
+    for (const std::string* text : {&qso.call, &qso.date, &qso.time, &qso.band, &qso.mode, &qso.exchangeSent,
+                                    &qso.exchangeReceived}) {
+        if (text->empty()) return RefuseIncompleteRow();
+    }
+    const auto logPath = m_folder.ContestLogPath(m_settings.station.callsign);
+    // Checked before the statistics learn of the contact, so that a log that cannot be written
+    // leaves every count as it was.
+    if (!CanAppendOrCreate(logPath) || !WriteLogLine(qso)) {
+        Effects refused;
+        refused.messages.push_back(LogNotWrittenMessage(logPath.string()));
+        return refused;
+    }
+    m_qsoCounters.Increment(qso.band);
+    ClearAfterSave();
+    return {};
+}
+
+bool LoggerSession::WriteLogLine(const QsoRecord& qso) const {
+    const ContestLogWrite target{m_folder, m_settings.station, m_settings.setup.contest,
+                                 m_settings.setup.transmitterId, m_durability};
+    return ContestLogWriter(target, qso);
+}
+
+void LoggerSession::ClearAfterSave() {
+    m_screen.entry[Field::Call].clear();
+    m_screen.focus = Field::Call;
+    // The serial number of WPX is filled in again when the operator leaves the time field.
+    if (m_settings.setup.contest == "WPX") m_screen.entry[Field::ExchangeSent].clear();
+    m_screen.entry[Field::ExchangeReceived].clear();
+}
+
+Effects LoggerSession::RefuseIncompleteRow() {
+    const auto empty = [this](Field field) { return TrimBlanks(m_screen.entry[field]).empty(); };
+    Effects effects;
+    if (empty(Field::Call)) m_screen.focus = Field::Call;
+    if (empty(Field::Date) || empty(Field::Mode) || empty(Field::Band)) effects.dialog = Dialog::Configuration;
+    if (empty(Field::ExchangeSent)) m_screen.focus = Field::ExchangeSent;
+    if (empty(Field::ExchangeReceived)) m_screen.focus = Field::ExchangeReceived;
+    effects.sounds.push_back(Sound::IncompleteRow);
+    return effects;
+}
+
+bool LoggerSession::SyncContestLog() const {
+    const auto path = m_folder.ContestLogPath(m_settings.station.callsign);
+    return !FileExists(path) || SyncFile(path);
+}
+
+Message MissingDxccMessage() {
+    return Message{
+        .titleEnglish = "WARNING",
+        .textEnglish = "Missing DXCC tables!\nProgram will not work properly.",
+        .titleRussian = "WARNING",
+        .textRussian = "Файлы DXCC отсутствуют!\nРабота программы будет не корректной.",
+    };
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,75 @@
+// LoggerSession: the application core behind the main window and the command line. It holds the
+// contest setup, the station profile, the counters and what the window shows, and runs each step of
+// a contact's road; the front ends only render its screen and play its effects.
+#pragma once
+
+#include <optional>
+
+#include "app/session/effects.h"
+#include "app/session/entry_form.h"
+#include "app/session/settings_backend.h"
+#include "app/session/settings_store.h"
+#include "core/clock.h"
+#include "core/file_io.h"
+#include "core/program_folder.h"
+#include "core/qso_record.h"
+
+namespace tallyhawk {
+
+struct Screen {
+    EntryForm entry;
+    Field focus = Field::Call;
+};
+
+class LoggerSession {
+public:
+    LoggerSession(ProgramFolder folder, SettingsBackend& settings, Clock clock = ReadSystemClock);
+
+    // Start-up: settings and colours, the data folder check, the setup shown in the entry row.
+    Effects Start();
+
+    // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
+    Effects SaveContact();
+
+    // The time field's repair when the operator leaves it.
+    void LeaveTimeField();
+
+    void SetFieldText(Field field, std::string_view text);
+    void SetFocus(Field field) { m_screen.focus = field; }
+
+    // The contest code for this run only (the stored setting is not changed).
+    void SetContest(std::string_view code) { m_settings.setup.contest = code; }
+
+    // Synced (the default) puts every saved line on disk before the save returns; a batch may buffer
+    // and call SyncContestLog once at its end.
+    void SetLogDurability(Durability durability) { m_durability = durability; }
+    bool SyncContestLog() const;
+
+    const Screen& CurrentScreen() const { return m_screen; }
+    const ContestSetup& Setup() const { return m_settings.setup; }
+    const StationProfile& Station() const { return m_settings.station; }
+    const ProgramOptions& Options() const { return m_settings.options; }
+    const BandQsoCounters& QsoCounters() const { return m_qsoCounters; }
+    const ProgramFolder& Folder() const { return m_folder; }
+    bool Russian() const { return m_settings.options.language; }
+
+private:
+    Effects RefuseIncompleteRow();
+    QsoRecord MakeQsoRecord() const;
+    bool WriteLogLine(const QsoRecord& qso) const;
+    void ClearAfterSave();
+
+    ProgramFolder m_folder;
+    SettingsBackend& m_settingsBackend;
+    Clock m_clock;
+    LoadedSettings m_settings;
+    ColorSettings m_colors{};
+    BandQsoCounters m_qsoCounters;
+    Screen m_screen;
+    Durability m_durability = Durability::Synced;
+};
+
+// "Missing DXCC tables!": shown at start-up when the program folder has no "dxcc" folder.
+Message MissingDxccMessage();
+
+}  // namespace tallyhawk

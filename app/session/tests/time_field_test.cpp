@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "app/session/time_field.h"
+
+namespace tallyhawk {
+namespace {
+
+TEST(TimeRepair, OutOfRangeAndMalformedTimes) {
+    struct Case {
+        std::string_view typed, repaired;
+    };
+    for (const auto& [typed, repaired] : {Case{"12:34", "12:34"}, Case{"25:70", "20:00"}, Case{"9:30", "00:00"},
+                                          Case{"", "00:00"}, Case{"31:15", "01:15"}, Case{"12:3", "00:00"},
+                                          Case{"1::34", "00:00"}, Case{"12:3:", "00:00"}, Case{" 23:59 ", "23:59"},
+                                          Case{"19:99", "19:09"}}) {
+        SCOPED_TRACE(std::string(typed));
+        EXPECT_EQ(RepairTimeText(typed), repaired);
+    }
+}
+
+TEST(TimeRepair, SavedFormDropsTheColon) {
+    EXPECT_EQ(SavedTimeText("12:34"), "1234");
+    EXPECT_EQ(SavedTimeText("12"), "12");
+    EXPECT_EQ(SavedTimeText(""), "");
+}
+
+TEST(ClockFill, ShiftWrapsAroundMidnight) {
+    ClockReading now;
+    now.hour = 23;
+    now.minute = 30;
+    EXPECT_EQ(ClockTimeText(now, 30), "00:00");
+    now.minute = 59;
+    EXPECT_EQ(ClockTimeText(now, 1), "00:00");
+    now.hour = 0;
+    now.minute = 0;
+    EXPECT_EQ(ClockTimeText(now, -1), "23:59");
+    EXPECT_EQ(ClockTimeText(now, -1500), "23:00");
+}
+
+}  // namespace
+}  // namespace tallyhawk

@@ -1,0 +1,22 @@
+// The time field of the entry row: its repair when left, its clock fill, and the typing filter.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/clock.h"
+
+namespace tallyhawk {
+
+// The repair run when the time field is left: hours kept within 00-23 by its first two characters,
+// tens of minutes within 0-5, and anything not of the form HH:MM becomes "00:00".
+std::string RepairTimeText(std::string_view text);
+
+// The time field's text from the clock: local minutes of the day moved by the time shift, wrapped
+// into the day, as HH:MM.
+std::string ClockTimeText(const ClockReading& now, int timeShiftMinutes);
+
+// The saved form of the time: characters 1-2 and 4-5 of HH:MM, blanks removed.
+std::string SavedTimeText(std::string_view fieldText);
+
+}  // namespace tallyhawk

@@ -1,0 +1,171 @@
+// File access for the program's records. POSIX calls give the guarantees the standard streams lack:
+// one write() per record, fsync, and cutting a failed append back.
+#include "core/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace tallyhawk {
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+    bool Valid() const { return m_fd >= 0; }
+    // Closing can report a delayed write error, so callers that must know ask for it.
+    bool Close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool PwriteAll(int fd, std::string_view bytes, off_t offset) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
+    }
+    return true;
+}
+
+bool Finish(FileDescriptor& file, Durability durability) {
+    const bool synced = durability == Durability::Buffered || ::fsync(file.Get()) == 0;
+    return file.Close() && synced;
+}
+
+// Appends to an open file; on a failed write the file is cut back to where it ended before.
+bool AppendOrRollBack(FileDescriptor& file, std::string_view bytes, Durability durability) {
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0) return false;
+    if (!WriteAll(file.Get(), bytes)) {
+        if (::ftruncate(file.Get(), info.st_size) != 0) { /* nothing more can be done */ }
+        return false;
+    }
+    return Finish(file, durability);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return contents;
+}
+
+std::string ReadFileOrEmpty(const std::filesystem::path& path) { return ReadFile(path).value_or(""); }
+
+bool FileExists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::uintmax_t FileSizeOrZero(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : size;
+}
+
+bool AppendToFile(const std::filesystem::path& path, std::string_view bytes, Durability durability) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    return file.Valid() && AppendOrRollBack(file, bytes, durability);
+}
+
+bool CreateOrAppend(const std::filesystem::path& path, std::string_view header, std::string_view bytes,
+                    Durability durability) {
+    FileDescriptor created(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (created.Valid()) {
+        // Header and first record go out in one write, so a new file never holds a header alone.
+        std::string first(header);
+        first.append(bytes);
+        if (WriteAll(created.Get(), first) && Finish(created, durability)) return true;
+        created.Close();
+        RemoveFile(path);
+        return false;
+    }
+    if (errno != EEXIST) return false;
+    return AppendToFile(path, bytes, durability);
+}
+
+bool WriteAtOffset(const std::filesystem::path& path, std::uint64_t offset, std::string_view bytes,
+                   Durability durability) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    return file.Valid() && PwriteAll(file.Get(), bytes, static_cast<off_t>(offset)) && Finish(file, durability);
+}
+
+bool ReplaceFile(const std::filesystem::path& path, std::string_view contents) {
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!file.Valid()) return false;
+    if (!WriteAll(file.Get(), contents) || !Finish(file, Durability::Synced)) {
+        RemoveFile(temporary);
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) RemoveFile(temporary);
+    return !error;
+}
+
+bool TruncateFile(const std::filesystem::path& path) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    return file.Valid() && file.Close();
+}
+
+bool SyncFile(const std::filesystem::path& path) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    return file.Valid() && ::fsync(file.Get()) == 0;
+}
+
+bool EnsureFolder(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
+}
+
+bool RemoveFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::remove(path, error);
+}
+
+bool CanAppendOrCreate(const std::filesystem::path& path) {
+    if (FileExists(path)) {
+        FileDescriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+        return file.Valid();
+    }
+    std::error_code error;
+    return std::filesystem::is_directory(path.parent_path(), error) &&
+           ::access(path.parent_path().c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,58 @@
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "core/file_io.h"
+#include "tests/support/program_folder_fixture.h"
+
+namespace tallyhawk {
+namespace {
+
+using FileIo = testing::ProgramFolderFixture;
+
+TEST_F(FileIo, CreateOrAppendWritesTheHeaderOnlyOnce) {
+    const auto path = PathOf("log.cbr");
+    ASSERT_TRUE(CreateOrAppend(path, "HEAD\r\n", "one\r\n", Durability::Synced));
+    ASSERT_TRUE(CreateOrAppend(path, "HEAD\r\n", "two\r\n", Durability::Buffered));
+    EXPECT_EQ(Read("log.cbr"), "HEAD\r\none\r\ntwo\r\n");
+}
+
+TEST_F(FileIo, MissingFolderOrFileIsReportedNotCreated) {
+    EXPECT_FALSE(CreateOrAppend(PathOf("nowhere/log.cbr"), "H", "L", Durability::Synced));
+    EXPECT_FALSE(CanAppendOrCreate(PathOf("nowhere/log.cbr")));
+    EXPECT_TRUE(CanAppendOrCreate(PathOf("log.cbr")));
+    EXPECT_FALSE(ReadFile(PathOf("missing")).has_value());
+    EXPECT_EQ(ReadFileOrEmpty(PathOf("missing")), "");
+    EXPECT_FALSE(WriteAtOffset(PathOf("missing"), 0, "x"));
+}
+
+TEST_F(FileIo, OverwriteAtOffsetKeepsTheRest) {
+    Write("f", "AAAABBBB");
+    ASSERT_TRUE(WriteAtOffset(PathOf("f"), 4, "CC"));
+    EXPECT_EQ(Read("f"), "AAAACCBB");
+}
+
+TEST_F(FileIo, ReplaceLeavesNoTemporaryBehind) {
+    Write("f", "old");
+    ASSERT_TRUE(ReplaceFile(PathOf("f"), "new"));
+    EXPECT_EQ(Read("f"), "new");
+    EXPECT_FALSE(FileExists(PathOf("f.tmp")));
+}
+
+TEST_F(FileIo, AppendBeyondTheFileSizeLimitLeavesTheFileWhole) {
+    Write("f", std::string(100, 'x'));
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = 120;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool appended = AppendToFile(PathOf("f"), std::string(50, 'y'), Durability::Synced);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(Read("f"), std::string(100, 'x'));
+}
+
+}  // namespace
+}  // namespace tallyhawk
