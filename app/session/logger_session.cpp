@@ -21,6 +21,9 @@ Effects LoggerSession::Start() {
     m_screen.entry[Field::Band] = m_settings.setup.band;
     m_screen.entry[Field::Mode] = EntryCodeForModeText(m_settings.setup.mode);
     m_screen.focus = Field::Call;
+    LoadCallsignData();
+    RefreshLogView();
+    ShowScore();
     return effects;
 }
 
@@ -55,13 +58,20 @@ Effects LoggerSession::SaveContact() {
     const auto logPath = m_folder.ContestLogPath(m_settings.station.callsign);
     // Checked before the statistics learn of the contact, so that a log that cannot be written
     // leaves every count as it was.
-    if (!CanAppendOrCreate(logPath) || !WriteLogLine(qso)) {
-        Effects refused;
-        refused.messages.push_back(LogNotWrittenMessage(logPath.string()));
-        return refused;
-    }
+    if (!CanAppendOrCreate(logPath)) return RefuseUnwritableLog(logPath);
+    RecordStatistics(qso);
+    if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
-    ClearAfterSave();
+    ShowScore();
+    m_screen.entry[Field::Call].clear();
+    m_screen.focus = Field::Call;
+    RefreshLogView();
+    // The pre-fill may move the focus to Exchange received; with the call empty the entry row sends
+    // it straight back to the call field.
+    m_screen.focus = Field::Call;
+    // The serial number of WPX is filled in again when the operator leaves the time field.
+    if (m_settings.setup.contest == "WPX") m_screen.entry[Field::ExchangeSent].clear();
+    m_screen.entry[Field::ExchangeReceived].clear();
     return {};
 }
 
@@ -71,12 +81,10 @@ bool LoggerSession::WriteLogLine(const QsoRecord& qso) const {
     return ContestLogWriter(target, qso);
 }
 
-void LoggerSession::ClearAfterSave() {
-    m_screen.entry[Field::Call].clear();
-    m_screen.focus = Field::Call;
-    // The serial number of WPX is filled in again when the operator leaves the time field.
-    if (m_settings.setup.contest == "WPX") m_screen.entry[Field::ExchangeSent].clear();
-    m_screen.entry[Field::ExchangeReceived].clear();
+Effects LoggerSession::RefuseUnwritableLog(const std::filesystem::path& logPath) const {
+    Effects refused;
+    refused.messages.push_back(LogNotWrittenMessage(logPath.string()));
+    return refused;
 }
 
 Effects LoggerSession::RefuseIncompleteRow() {

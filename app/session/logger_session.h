@@ -53,11 +53,20 @@ public:
     const ProgramFolder& Folder() const { return m_folder; }
     bool Russian() const { return m_settings.options.language; }
 
+    // The principal prefix of the own country (for CQ-M its CQ-M key), computed at start-up.
+    const std::string& OwnCountryPrefix() const { return m_ownCountryPrefix; }
+
 private:
+    // Steps of start-up and of a save, each in the file of its subsystem.
+    void LoadCallsignData();                        // logger_session_callsign.cpp
+    void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
+    void ShowScore();                               // logger_session_score.cpp
+    void RefreshLogView();                          // logger_session_log_view.cpp
+
     Effects RefuseIncompleteRow();
     QsoRecord MakeQsoRecord() const;
     bool WriteLogLine(const QsoRecord& qso) const;
-    void ClearAfterSave();
+    Effects RefuseUnwritableLog(const std::filesystem::path& logPath) const;
 
     ProgramFolder m_folder;
     SettingsBackend& m_settingsBackend;
@@ -66,6 +75,7 @@ private:
     ColorSettings m_colors{};
     BandQsoCounters m_qsoCounters;
     Screen m_screen;
+    std::string m_ownCountryPrefix;
     Durability m_durability = Durability::Synced;
 };
 
