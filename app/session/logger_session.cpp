@@ -1,6 +1,8 @@
 // LoggerSession: start-up and saving a contact.
 #include "app/session/logger_session.h"
 
+#include "app/session/exchange_rules.h"
+#include "app/session/settings_message.h"
 #include "app/session/time_field.h"
 #include "core/mode.h"
 #include "core/text.h"
@@ -97,6 +99,26 @@ Effects LoggerSession::RefuseIncompleteRow() {
     effects.sounds.push_back(Sound::IncompleteRow);
     return effects;
 }
+
+void LoggerSession::ApplySettingsMessage(std::string_view text) {
+    const auto message = ParseSettingsMessage(text);
+    if (!message) return;
+    ProgramOptions& options = m_settings.options;
+    options.onTop = message->onTop;
+    options.hideToTray = message->hideToTray;
+    m_settings.setup.realTimeMode = message->realTimeMode;
+    if (message->date) m_screen.entry[Field::Date] = *message->date;
+    if (message->band) {
+        m_screen.entry[Field::Band] = *message->band;
+        ShowScore();
+    }
+    if (message->mode) m_screen.entry[Field::Mode] = *message->mode;
+    if (message->contest) m_settings.setup.contest = *message->contest;
+    if (message->callbookType) options.callbookType = *message->callbookType;
+    if (message->diskLetter) options.callbookDrive = CallbookDrive(*message->diskLetter, options.callbookType);
+}
+
+bool LoggerSession::ExchangeAcceptsLetters() const { return ExchangeAllowsLetters(m_settings.setup.contest); }
 
 bool LoggerSession::SyncContestLog() const {
     const auto path = m_folder.ContestLogPath(m_settings.station.callsign);

@@ -31,6 +31,12 @@ public:
     // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
     Effects SaveContact();
 
+    // A settings message from a settings dialog or another process; ignored without "settings:".
+    void ApplySettingsMessage(std::string_view text);
+
+    // Whether the exchange fields take letters in the current contest (otherwise digits only).
+    bool ExchangeAcceptsLetters() const;
+
     // The time field's repair when the operator leaves it.
     void LeaveTimeField();
 
