@@ -7,6 +7,7 @@
 #include "core/mode.h"
 #include "core/text.h"
 #include "log/contest_log_writer.h"
+#include "log/qso_line.h"
 
 namespace tallyhawk {
 
@@ -59,8 +60,8 @@ Effects LoggerSession::SaveContact() {
     }
     const auto logPath = m_folder.ContestLogPath(m_settings.station.callsign);
     // Checked before the statistics learn of the contact, so that a log that cannot be written
-    // leaves every count as it was.
-    if (!CanAppendOrCreate(logPath)) return RefuseUnwritableLog(logPath);
+    // (read-only folder, full disk, file-size limit) leaves every count as it was.
+    if (!HasRoomToAppend(logPath, LogBytesFor(qso, logPath))) return RefuseUnwritableLog(logPath);
     RecordStatistics(qso);
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
@@ -75,6 +76,13 @@ Effects LoggerSession::SaveContact() {
     if (m_settings.setup.contest == "WPX") m_screen.entry[Field::ExchangeSent].clear();
     m_screen.entry[Field::ExchangeReceived].clear();
     return {};
+}
+
+std::uintmax_t LoggerSession::LogBytesFor(const QsoRecord& qso, const std::filesystem::path& logPath) const {
+    std::uintmax_t bytes = FormatQsoLine(qso, m_settings.station.callsign, m_settings.setup.transmitterId).size() +
+                           kLineEnd.size();
+    if (!FileExists(logPath)) bytes += FormatLogHeader(m_settings.setup.contest, m_settings.station).size();
+    return bytes;
 }
 
 bool LoggerSession::WriteLogLine(const QsoRecord& qso) const {
