@@ -3,6 +3,7 @@
 // a contact's road; the front ends only render its screen and play its effects.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "app/session/effects.h"
@@ -30,6 +31,10 @@ public:
 
     // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
     Effects SaveContact();
+
+    // Rebuilds the contest index and the statistics from the contest log after checking its columns.
+    // `progress` receives the percentage read each time it grows (the window draws it).
+    Effects ReloadContestLog(const std::function<void(int)>& progress = {});
 
     // A settings message from a settings dialog or another process; ignored without "settings:".
     void ApplySettingsMessage(std::string_view text);
@@ -68,6 +73,10 @@ private:
     void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
     void ShowScore();                               // logger_session_score.cpp
     void RefreshLogView();                          // logger_session_log_view.cpp
+    void ResetRecount();                            // logger_session_recount.cpp: before a reload
+    void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
+    void RemoveDerivedFiles() const;
+    void RecountLog(std::string_view log, const std::function<void(int)>& progress);
 
     Effects RefuseIncompleteRow();
     QsoRecord MakeQsoRecord() const;
@@ -84,6 +93,8 @@ private:
     Screen m_screen;
     std::string m_ownCountryPrefix;
     Durability m_durability = Durability::Synced;
+    std::string m_recountIndexCalls;    // contest index entries waiting for the next flush
+    std::string m_recountIndexRecords;
 };
 
 // "Missing DXCC tables!": shown at start-up when the program folder has no "dxcc" folder.
