@@ -82,5 +82,15 @@ TEST_F(CountryFileAgreement, BuiltFilesPlaceMasterScpCallsAsTheSourceDoes) {
     EXPECT_GE(agreement.Share(), 99.5);
 }
 
+TEST_F(CountryFileAgreement, ShippedFilesPlaceMasterScpCallsAsTheSourceDoes) {
+    CopyShippedDxcc();
+    CountryTable table{ProgramFolder(Folder())};
+    table.LoadPrefixLists();
+    const Agreement agreement = Measure(table, m_source, m_calls);
+    std::cout << "MASTER.SCP agreement of the shipped files: " << agreement.countryAgrees << " of "
+              << agreement.calls << " calls (" << agreement.Share() << "%)\n";
+    EXPECT_GE(agreement.Share(), 99.5);
+}
+
 }  // namespace
 }  // namespace tallyhawk
