@@ -52,19 +52,21 @@ TEST(CountrySource, ReadsCountriesEntriesAndOverrides) {
 }
 
 TEST(CountryFileBuilder, PrincipalPrefixesAreTheOnesTheRulesCompare) {
-    EXPECT_EQ(PrincipalPrefixFor("K"), "W");
-    EXPECT_EQ(PrincipalPrefixFor("UA9"), "RA0");
-    EXPECT_EQ(PrincipalPrefixFor("4U1I"), "4U1/i");
-    EXPECT_EQ(PrincipalPrefixFor("JD/o"), "JD1");
-    EXPECT_EQ(PrincipalPrefixFor("SV/a"), "SY");
-    EXPECT_EQ(PrincipalPrefixFor("VP8/g"), "VP8/g");
-    EXPECT_EQ(PrincipalPrefixFor("ABCDEFG"), "ABCDE");
+    const std::pair<const char*, const char*> cases[] = {
+        {"K", "W"},     {"UA9", "RA0"},     {"4U1I", "4U1/i"},    {"JD/o", "JD1"},
+        {"SV/a", "SY"}, {"VP8/g", "VP8/g"}, {"ABCDEFG", "ABCDE"},
+    };
+    for (const auto& [primary, principal] : cases) {
+        SCOPED_TRACE(primary);
+        EXPECT_EQ(PrincipalPrefixFor(primary), principal);
+    }
 }
 
 class CountryFileBuilderTest : public testing::ProgramFolderFixture {
 protected:
     CountryTable BuiltTable(std::string_view sourceText) {
-        EXPECT_TRUE(WriteCountryFiles(ProgramFolder(Folder()), BuildCountryFiles(ParseCountrySource(sourceText))));
+        EXPECT_TRUE(
+            WriteCountryFiles(ProgramFolder(Folder()), BuildCountryFiles(ParseCountrySource(sourceText))));
         CountryTable table{ProgramFolder(Folder())};
         table.LoadPrefixLists();
         return table;
@@ -78,10 +80,10 @@ TEST_F(CountryFileBuilderTest, BuiltFilesFindTheSourceCountryOfEachCallShape) {
         const char* prefix;
         const char* zone;
     } cases[] = {
-        {"DL1ABC", "DL", "14"},  {"DA0AB", "DL", "14"},    {"DL10AB", "DL", "14"},  {"EA1ABC", "EA", "14"},
-        {"AM100X", "EA", "14"},  {"EA8ABC", "EA8", "33"},  {"EB8AB", "EA8", "33"},  {"EA9AB", "EA8", "34"},
-        {"UA1ABC", "RA1", "16"}, {"R9FAB", "RA1", "17"},   {"R9AB", "RA0", "17"},   {"R8FAB", "RA0", "17"},
-        {"UA9ABC", "RA0", "17"}, {"IT9ABC", "IT9", "15"},  {"K1ABC", "W", "5"},     {"AA6BB", "W", "3"},
+        {"DL1ABC", "DL", "14"},  {"DA0AB", "DL", "14"},       {"DL10AB", "DL", "14"}, {"EA1ABC", "EA", "14"},
+        {"AM100X", "EA", "14"},  {"EA8ABC", "EA8", "33"},     {"EB8AB", "EA8", "33"}, {"EA9AB", "EA8", "34"},
+        {"UA1ABC", "RA1", "16"}, {"R9FAB", "RA1", "17"},      {"R9AB", "RA0", "17"},  {"R8FAB", "RA0", "17"},
+        {"UA9ABC", "RA0", "17"}, {"IT9ABC", "IT9", "15"},     {"K1ABC", "W", "5"},    {"AA6BB", "W", "3"},
         {"W1ABC/4", "W", "5"},   {"DL1ABC/EA8", "EA8", "33"}, {"QQ1ABC", "", ""},
     };
     table.BeginOperation();
@@ -104,10 +106,28 @@ TEST_F(CountryFileBuilderTest, HeadsFollowTheFortyColumnLayout) {
     }
 }
 
+TEST(CountryFileBuilder, DamagedSourcesKeepTheLineLayout) {
+    std::vector<std::string> sources;
+    for (std::size_t length = 0; length < kSample.size(); length += 29)
+        sources.emplace_back(kSample.substr(0, length));
+    sources.emplace_back("Bad\r\nName:\x01:\x02:\n\n:::\x7F\t:;=::,(((;{:;");
+    sources.emplace_back(std::string(300, ':') + ";");
+    for (const std::string& source : sources) {
+        SCOPED_TRACE(source);
+        const CountryFiles files = BuildCountryFiles(ParseCountrySource(source));
+        for (std::string_view line : TextModeLines(files.countryFile)) {
+            ASSERT_GE(line.size(), kCountryRecordLength + 1);
+            EXPECT_EQ(line[40], ' ');
+        }
+        EXPECT_EQ(TextModeLines(files.twoList).size(), 1u);
+    }
+}
+
 // The shipped files: every line's head in its columns, every key on one line only and never a word of
 // a head, and every prefix that the code lists and contest rules compare present as a principal prefix.
 TEST(ShippedCountryFile, KeysAndHeadsAreUnambiguous) {
-    const std::string text = ReadFileOrEmpty(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc" / "cty.dat");
+    const std::string text =
+        ReadFileOrEmpty(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc" / "cty.dat");
     std::map<std::string, int, std::less<>> lineOfKey;
     WordSet headWords, principalPrefixes;
     int number = 0;
@@ -128,9 +148,10 @@ TEST(ShippedCountryFile, KeysAndHeadsAreUnambiguous) {
         });
     }
     for (const auto& word : headWords) EXPECT_FALSE(lineOfKey.contains(word)) << word;
-    std::string compared = std::string(EuCountryList) + std::string(FrancophoneList) + std::string(BritishList) +
-                           std::string(ScandinavianList) + " FG FH FJ FK FM FO FP FR FS FT FW FY F TK " +
-                           " RA0 CE JA LU PY VE W VK ZS ZL " + " RA1 RA2 UR JD1 SP OK OM PA LZ ON ";
+    std::string compared = std::string(EuCountryList) + std::string(FrancophoneList) +
+                           std::string(BritishList) + std::string(ScandinavianList) +
+                           " FG FH FJ FK FM FO FP FR FS FT FW FY F TK " + " RA0 CE JA LU PY VE W VK ZS ZL " +
+                           " RA1 RA2 UR JD1 SP OK OM PA LZ ON ";
     ForEachBlankEnclosedWord(compared, [&](std::string_view prefix) {
         EXPECT_TRUE(principalPrefixes.contains(prefix)) << prefix;
     });

@@ -53,21 +53,20 @@ TEST(CountrySearchKey, CutsAndExtendsTheWpxPrefixByTheLists) {
         const char* call;
         const char* key;
     } cases[] = {
-        {"DL1ABC", "DL"},      // two-character list
-        {"DL10AB", "DL"},      // DL10 searched as DL1, then cut
-        {"EA8ABC", "EA8"},     // three-character list keeps the key whole
-        {"EA1ABC", "EA"},      //
-        {"UA9FAB", "UA9F"},    // four-character list takes the next character
-        {"UA9AAB", "UA"},      //
-        {"R8FAB", "R8F"},      // three-character list takes the next character
-        {"R8AAB", "R8"},       //
-        {"VP2EAB", "VP2E"},    //
-        {"G3ABC/VP2E", "VP2E"},
-        {"4X10AB", "4X1"},     // not listed: the WPX prefix cut to three
-        {"R1ANB", "R1AN"},     // R1A followed by N
-        {"R1ABC", "R1A"},      //
-        {"  DL1ABC ", "DL"},   // blanks around the call do not count
-        {"3DA0ABC", ""},       // no WPX prefix
+        {"DL1ABC", "DL"},                           // two-character list
+        {"DL10AB", "DL"},                           // DL10 searched as DL1, then cut
+        {"EA8ABC", "EA8"},                          // three-character list keeps the key whole
+        {"EA1ABC", "EA"},                           //
+        {"UA9FAB", "UA9F"},                         // four-character list takes the next character
+        {"UA9AAB", "UA"},                           //
+        {"R8FAB", "R8F"},                           // three-character list takes the next character
+        {"R8AAB", "R8"},                            //
+        {"VP2EAB", "VP2E"},                         //
+        {"G3ABC/VP2E", "VP2E"}, {"4X10AB", "4X1"},  // not listed: the WPX prefix cut to three
+        {"R1ANB", "R1AN"},                          // R1A followed by N
+        {"R1ABC", "R1A"},                           //
+        {"  DL1ABC ", "DL"},                        // blanks around the call do not count
+        {"3DA0ABC", ""},                            // no WPX prefix
     };
     for (const auto& [call, key] : cases) {
         SCOPED_TRACE(call);
@@ -108,7 +107,8 @@ protected:
     }
     void SetModified(const std::string& relative, int secondsLater) {
         const auto path = PathOf(relative);
-        std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(secondsLater));
+        std::filesystem::last_write_time(
+            path, std::filesystem::last_write_time(path) + std::chrono::seconds(secondsLater));
     }
 };
 
@@ -139,7 +139,9 @@ TEST_F(CountryTableTest, ShortCallsAndMissingFilesGiveTheEmptyRecord) {
 }
 
 TEST_F(CountryTableTest, PrefixListsUseTheirFirstLineOnly) {
-    Write("dxcc/cty.dat", "Spain                     14:  EA:   :EU EA \r\nCanary                    33:  EA8:  :AF EA8 \r\n");
+    Write(
+        "dxcc/cty.dat",
+        "Spain                     14:  EA:   :EU EA \r\nCanary                    33:  EA8:  :AF EA8 \r\n");
     Write("dxcc/prx2.dat", " EA \r\n EB \r\n");
     Write("dxcc/prx3.dat", "\r\n EA8 \r\n");
     CountryTable table = Table();

@@ -39,7 +39,8 @@ TEST(CqmCountryKey, NamesRussianRepublicsAndSpecialAreas) {
 }
 
 TEST(OblastTable, NameIsTheFieldTenAfterTheFirstOccurrence) {
-    const OblastTable table("3A  MA    Moscow              \r\n3D  MO    Moscow Oblast       \r\n9Z  GA    Altai");
+    const OblastTable table(
+        "3A  MA    Moscow              \r\n3D  MO    Moscow Oblast       \r\n9Z  GA    Altai");
     EXPECT_EQ(table.OblastName("3A"), "Moscow");
     EXPECT_EQ(table.OblastName("3D"), "Moscow Oblast");
     EXPECT_EQ(table.OblastName("9Z"), "Altai");  // a short last entry
@@ -50,7 +51,8 @@ TEST(OblastTable, NameIsTheFieldTenAfterTheFirstOccurrence) {
 }
 
 TEST(OblastTable, ShippedTableFindsEveryEntryAtItsOwnLine) {
-    const std::string text = ReadFileOrEmpty(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc" / "obl.dat");
+    const std::string text =
+        ReadFileOrEmpty(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc" / "obl.dat");
     const OblastTable table(text);
     ASSERT_FALSE(table.Empty());
     std::set<std::string> keys;

@@ -9,7 +9,8 @@ namespace {
 class CallsignCommandsTest : public testing::ProgramFolderFixture {
 protected:
     testing::ProcessResult Cli(std::vector<std::string> arguments, const std::string& input = {}) {
-        arguments.insert(arguments.begin(), {"--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
+        arguments.insert(arguments.begin(),
+                         {"--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
         return testing::RunProcess(TALLYHAWK_CLI, arguments, input);
     }
 };
@@ -56,7 +57,8 @@ TEST_F(CallsignCommandsTest, LookupWithoutCountryFilesWarnsAndPrintsEmptyRecords
 }
 
 TEST_F(CallsignCommandsTest, CtyRebuildsTheCountryFilesAndRefusesAnEmptySource) {
-    Write("source.dat", "Japan:                    25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\r\n    JA,JE;\r\n");
+    Write("source.dat",
+          "Japan:                    25:  45:  AS:   36.40:  -138.38:    -9.0:  JA:\r\n    JA,JE;\r\n");
     const auto built = Cli({"cty", PathOf("source.dat").string()});
     EXPECT_EQ(built.exitCode, 0) << built.err;
     EXPECT_EQ(Cli({"lookup", "JE1ABC"}).out, "JE1ABC\tJA\tJapan\t25\tAS\tJE1\tJA\n");
@@ -72,7 +74,8 @@ TEST_F(CallsignCommandsTest, CtyRebuildsTheCountryFilesAndRefusesAnEmptySource) 
 
 TEST_F(CallsignCommandsTest, HelpNamesTheCommands) {
     const auto help = Cli({"--help"});
-    for (const char* name : {"wpx", "lookup", "cty"}) EXPECT_NE(help.out.find(std::string("  ") + name), std::string::npos);
+    for (const char* name : {"wpx", "lookup", "cty"})
+        EXPECT_NE(help.out.find(std::string("  ") + name), std::string::npos);
     EXPECT_NE(Cli({"lookup", "--help"}).out.find("TAB-separated"), std::string::npos);
 }
 
