@@ -43,5 +43,8 @@ LoggerSession StartSession(CommandContext& context);
 int RunLog(CommandContext& context);
 int RunSet(CommandContext& context);
 int RunSettings(CommandContext& context);
+int RunWpx(CommandContext& context);
+int RunLookup(CommandContext& context);
+int RunCty(CommandContext& context);
 
 }  // namespace tallyhawk::cli
