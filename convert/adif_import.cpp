@@ -83,15 +83,11 @@ ImportResult ImportAdif(const ProgramFolder& folder, const std::filesystem::path
 }
 
 Message ImportRejectedMessage(std::string_view path) {
-    const std::string name(path);
-    return Message{
-        .titleEnglish = "ERROR",
-        .textEnglish = "Some entries of " + name +
-                       " are not correct of ADIF format.\n\n Please repair file before converting by Ozmend-utility.",
-        .titleRussian = "ERROR",
-        .textRussian = "Некоторые данные " + name +
-                       " не соответствуют ADIF формату.\n\n Проверьте файл в текстовом редакторе или попробуйте Ozmend-утилиту.",
-    };
+    // The import's box differs from the conversion's only in its English advice.
+    Message message = ConversionRejectedMessage(LogFormat::Adif, path);
+    message.textEnglish = "Some entries of " + std::string(path) +
+                          " are not correct of ADIF format.\n\n Please repair file before converting by Ozmend-utility.";
+    return message;
 }
 
 }  // namespace tallyhawk

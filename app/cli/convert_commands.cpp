@@ -67,6 +67,16 @@ std::optional<LogFormat> SourceFormat(CommandContext& context, const std::filesy
     return std::nullopt;
 }
 
+// The error box on the error stream, or the status line's last texts on the output.
+int Report(CommandContext& context, const std::optional<Message>& message, bool russian, const StatusPrinter& status) {
+    if (message) {
+        PrintMessage(context.err, *message, russian);
+        return kExitFailure;
+    }
+    status.Print(context.out);
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunConvert(CommandContext& context) {
@@ -80,12 +90,7 @@ int RunConvert(CommandContext& context) {
     const auto here = std::filesystem::current_path(error);
     StatusPrinter status;
     const ConversionResult result = session.ConvertLog(*path, *format, here, status.Sink());
-    if (result.message) {
-        PrintMessage(context.err, *result.message, session.Russian());
-        return kExitFailure;
-    }
-    status.Print(context.out);
-    return kExitOk;
+    return Report(context, result.message, session.Russian(), status);
 }
 
 int RunImport(CommandContext& context) {
@@ -95,12 +100,7 @@ int RunImport(CommandContext& context) {
     const LoggerSession session = StartSession(context);
     StatusPrinter status;
     const ImportResult result = session.ImportAdif(*path, status.Sink());
-    if (result.message) {
-        PrintMessage(context.err, *result.message, session.Russian());
-        return kExitFailure;
-    }
-    status.Print(context.out);
-    return kExitOk;
+    return Report(context, result.message, session.Russian(), status);
 }
 
 int RunValidate(CommandContext& context) {
