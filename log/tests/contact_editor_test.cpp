@@ -174,14 +174,5 @@ TEST_F(ContactEditorTest, MissingFilesAreSkippedAndTheOthersPatched) {
     EXPECT_EQ(SaveEditedContact(Target(), typed).outcome, ContactEditOutcome::OutOfRange);  // nothing to patch
 }
 
-TEST_F(ContactEditorTest, TransferFileRoundTripThroughTheDatabaseFolder) {
-    const ProgramFolder folder(Folder());
-    std::filesystem::remove_all(PathOf("database"));
-    EXPECT_FALSE(ReadEditTransferFile(folder).has_value());
-    ASSERT_TRUE(WriteEditTransferFile(folder, Contact(4)));
-    EXPECT_EQ(ReadEditTransferFile(folder), Contact(4));
-    EXPECT_EQ(Read("database/Edit.bak").find('\r'), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tallyhawk
