@@ -12,10 +12,13 @@
 #include "app/session/settings_store.h"
 #include "callsign/country_table.h"
 #include "callsign/oblast_table.h"
+#include "convert/adif_import.h"
+#include "convert/log_conversion.h"
 #include "core/clock.h"
 #include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/qso_record.h"
+#include "log/contact_editor.h"
 
 namespace tallyhawk {
 
@@ -57,6 +60,19 @@ public:
     // and call SyncContestLog once at its end.
     void SetLogDurability(Durability durability) { m_durability = durability; }
     bool SyncContestLog() const;
+
+    // The files window (logger_session_files.cpp): `status` receives every text of its status line.
+    ConversionResult ConvertLog(const std::filesystem::path& source, LogFormat format,
+                                const std::filesystem::path& outputFolder, const StatusSink& status = {}) const;
+    ImportResult ImportAdif(const std::filesystem::path& path, const StatusSink& status = {}) const;
+
+    // The contact editor (logger_session_edit.cpp). Opening contact `number` writes the transfer file
+    // and gives the dialog's fields; nothing when the row holds no contact. On a refused OK the dialog
+    // refills its fields from EditorFields().
+    std::optional<EditTransfer> OpenContactEditor(std::size_t number) const;
+    std::optional<EditTransfer> EditorFields() const;
+    ContactEditResult SaveEditedContact(const EditTransfer& typed);
+    ContactEditResult DeleteContact(std::size_t number);
 
     const Screen& CurrentScreen() const { return m_screen; }
     const ContestSetup& Setup() const { return m_settings.setup; }
