@@ -34,6 +34,7 @@ public:
 
 private:
     using Value = std::variant<std::string, std::int32_t>;
+    const Value* Find(std::string_view group, std::string_view name) const;
     std::map<std::string, std::map<std::string, Value, std::less<>>, std::less<>> m_groups;
 };
 
