@@ -8,12 +8,13 @@
 namespace tallyhawk {
 namespace {
 
-std::optional<std::string> ReadBlock(const std::filesystem::path& path, std::size_t offset, std::size_t size) {
+// Up to `size` bytes from `offset`; fewer near the end, none past it or when the file cannot be read.
+std::string ReadBlock(const std::filesystem::path& path, std::size_t offset, std::size_t size) {
     std::ifstream in(path, std::ios::binary);
-    if (!in || !in.seekg(static_cast<std::streamoff>(offset))) return std::nullopt;
+    if (!in || !in.seekg(static_cast<std::streamoff>(offset))) return {};
     std::string block(size, '\0');
     in.read(block.data(), static_cast<std::streamsize>(size));
-    if (static_cast<std::size_t>(in.gcount()) != size) return std::nullopt;
+    block.resize(static_cast<std::size_t>(in.gcount()));
     return block;
 }
 
@@ -41,10 +42,29 @@ std::size_t ContestIndexCount(const ContestIndexFiles& files) {
 
 std::optional<ContestIndexContact> ReadContestIndexContact(const ContestIndexFiles& files, std::size_t number) {
     if (number == 0) return std::nullopt;
-    const auto entry = ReadBlock(files.calls, (number - 1) * kContestIndexEntrySize, kContestIndexEntrySize);
-    const auto record = ReadBlock(files.records, (number - 1) * kContestIndexRecordSize, kContestIndexRecordSize);
-    if (!entry || !record) return std::nullopt;
-    return ContestIndexContact{std::string(TrimBlanks(*entry)), std::string(TrimBlanks(*record))};
+    const std::size_t offset = (number - 1) * kContestIndexEntrySize;
+    const std::string entry = ReadContestIndexEntryAt(files, offset);
+    const std::string record = ReadContestIndexRecordAt(files, offset);
+    if (entry.size() != kContestIndexEntrySize || record.size() != kContestIndexRecordSize) return std::nullopt;
+    return ContestIndexContact{std::string(TrimBlanks(entry)), std::string(TrimBlanks(record))};
+}
+
+std::string ReadContestIndexEntryAt(const ContestIndexFiles& files, std::size_t offset) {
+    return ReadBlock(files.calls, offset, kContestIndexEntrySize);
+}
+
+std::string ReadContestIndexRecordAt(const ContestIndexFiles& files, std::size_t offset) {
+    constexpr std::size_t kRecordsPerEntryByte = kContestIndexRecordSize / kContestIndexEntrySize;
+    return ReadBlock(files.records, kRecordsPerEntryByte * offset, kContestIndexRecordSize);
+}
+
+bool EnsureContestIndexPair(const ContestIndexFiles& files) {
+    if (FileExists(files.calls) && FileExists(files.records)) return true;
+    if (EnsureFolder(files.calls.parent_path())) {
+        (void)TruncateFile(files.calls);
+        (void)TruncateFile(files.records);
+    }
+    return false;
 }
 
 }  // namespace tallyhawk

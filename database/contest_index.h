@@ -45,4 +45,13 @@ struct ContestIndexContact {
 // Contact `number` (1-based), or nothing when the files do not hold it.
 std::optional<ContestIndexContact> ReadContestIndexContact(const ContestIndexFiles& files, std::size_t number);
 
+// The 14 bytes of the call file at byte `offset`, and the 140 bytes of the record file at 10 x `offset`
+// (the record of the entry at that offset). Whatever can be read: shorter near or past the end.
+std::string ReadContestIndexEntryAt(const ContestIndexFiles& files, std::size_t offset);
+std::string ReadContestIndexRecordAt(const ContestIndexFiles& files, std::size_t offset);
+
+// Keeps the pair consistent before the log view reads it: when either file is missing, the "database"
+// folder and both files are created empty (an existing partner is emptied). True when both existed.
+bool EnsureContestIndexPair(const ContestIndexFiles& files);
+
 }  // namespace tallyhawk

@@ -3,7 +3,10 @@
 // a contact's road; the front ends only render its screen and play its effects.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
@@ -13,12 +16,24 @@
 #include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/qso_record.h"
+#include "database/call_history.h"
+#include "database/log_view.h"
 
 namespace tallyhawk {
+
+// The information label under the entry row: the worked-before alarm and the multiplier status.
+struct StatusLabel {
+    std::string text;
+    std::string_view color = "InfoColor";  // colour setting of the text
+};
 
 struct Screen {
     EntryForm entry;
     Field focus = Field::Call;
+    LogViewRows logView;                 // rows 1-7 under the header of kLogViewColumns
+    std::vector<LookupRow> lookupView;   // the history rows under the header of kLookupViewColumns
+    std::string callLabel;               // the call whose history is shown, right-aligned
+    StatusLabel status;
 };
 
 class LoggerSession {
@@ -31,11 +46,22 @@ public:
     // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
     Effects SaveContact();
 
-    // The time field's repair when the operator leaves it.
+    // The time field's repair when the operator leaves it, then the log view refresh and the pre-fill.
     void LeaveTimeField();
 
+    // Every change of the call field's text: the worked-before check. A duplicate row plays the alarm.
+    Effects CallChanged(std::string_view text);
+
+    // Leaving the call field: the call's history from the logbook, then the multiplier status and the
+    // call information.
+    Effects LeaveCallField();
+
+    // The log-view scrolling keys.
+    void ScrollLogView(LogViewKey key);
+
     void SetFieldText(Field field, std::string_view text);
-    void SetFocus(Field field) { m_screen.focus = field; }
+    // An exchange field never keeps the focus while the call field is empty.
+    void SetFocus(Field field);
 
     // The contest code for this run only (the stored setting is not changed).
     void SetContest(std::string_view code) { m_settings.setup.contest = code; }
@@ -56,13 +82,27 @@ public:
     // The principal prefix of the own country (for CQ-M its CQ-M key), computed at start-up.
     const std::string& OwnCountryPrefix() const { return m_ownCountryPrefix; }
 
+    // The call of the last worked-before search.
+    const std::string& CurrentCall() const { return m_currentCall; }
+    // Set once the call information is shown; every change of the call text clears it.
+    bool CallInfoShown() const { return m_callInfoShown; }
+
+    // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
+    std::int32_t ColorValue(std::string_view setting) const;
+
 private:
     // Steps of start-up and of a save, each in the file of its subsystem.
     void LoadCallsignData();                        // logger_session_callsign.cpp
     void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
     void ShowScore();                               // logger_session_score.cpp
     void RefreshLogView();                          // logger_session_log_view.cpp
+    void PrefillSentExchange();                     // logger_session_log_view.cpp
+    void ShowContacts(const std::vector<std::size_t>& offsets);  // logger_session_log_view.cpp
+    Effects CheckWorkedBefore();                    // logger_session_worked_before.cpp
+    void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
+    void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
 
+    void RepairTimeField();
     Effects RefuseIncompleteRow();
     QsoRecord MakeQsoRecord() const;
     bool WriteLogLine(const QsoRecord& qso) const;
@@ -76,6 +116,8 @@ private:
     BandQsoCounters m_qsoCounters;
     Screen m_screen;
     std::string m_ownCountryPrefix;
+    std::string m_currentCall;
+    bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;
 };
 

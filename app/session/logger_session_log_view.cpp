@@ -1,8 +1,54 @@
-// LoggerSession: the log view of the last seven contacts and the sent-exchange pre-fill.
+// LoggerSession: the log view of the last seven contacts, its scrolling keys and the sent-exchange pre-fill.
 #include "app/session/logger_session.h"
+#include "core/text.h"
+#include "database/contest_index.h"
+#include "database/sent_exchange_prefill.h"
 
 namespace tallyhawk {
 
-void LoggerSession::RefreshLogView() {}
+void LoggerSession::RefreshLogView() {
+    const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
+    if (EnsureContestIndexPair(files)) {
+        const auto offsets = LastContactOffsets(FileSizeOrZero(files.calls));
+        ShowContacts(offsets);
+        // Rows that now show one of the last contacts lose the colour of an earlier worked-before search.
+        for (std::size_t row = 0; row < offsets.size(); ++row) m_screen.logView[row].callColor = kGridBackColor;
+    }
+    PrefillSentExchange();
+}
+
+// Fills rows 1, 2, ... with the contacts at these offsets; the rows below keep what they show.
+void LoggerSession::ShowContacts(const std::vector<std::size_t>& offsets) {
+    const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
+    for (std::size_t row = 0; row < offsets.size() && row < m_screen.logView.size(); ++row) {
+        m_screen.logView[row].cells = FillLogViewRow(files, offsets[row]);
+    }
+}
+
+void LoggerSession::PrefillSentExchange() {
+    const PrefillInput input{
+        .contest = m_settings.setup.contest,
+        .ownPrefix = OwnCountryPrefix(),
+        .cqZone = m_settings.station.cqZone,
+        .lastNumber = LastShownContactNumber(m_screen.logView),
+        .currentSent = m_screen.entry[Field::ExchangeSent],
+    };
+    if (auto sent = tallyhawk::PrefillSentExchange(input)) {
+        m_screen.entry[Field::ExchangeSent] = std::move(*sent);
+        SetFocus(Field::ExchangeReceived);
+    }
+}
+
+void LoggerSession::ScrollLogView(LogViewKey key) {
+    const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
+    const auto count = static_cast<int>(ContestIndexCount(files));
+    const int shownFirst = LeadingInt(m_screen.logView.front().cells[kLogNumberColumn]);
+    const int first = FirstShownAfterKey(key, shownFirst, count);
+    std::vector<std::size_t> offsets;
+    for (int number = first; number <= count && offsets.size() < kLogViewRowCount; ++number) {
+        offsets.push_back(static_cast<std::size_t>(number - 1) * kContestIndexEntrySize);
+    }
+    ShowContacts(offsets);
+}
 
 }  // namespace tallyhawk

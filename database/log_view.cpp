@@ -1,0 +1,91 @@
+// The log view's rows, the contacts a refresh shows and the scrolling arithmetic.
+#include "database/log_view.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+
+namespace tallyhawk {
+namespace {
+
+// The text up to the next ",", and the rest after it; without a "," the whole rest, which then stays.
+std::string_view NextRecordField(std::string_view& rest) {
+    const auto comma = rest.find(',');
+    if (comma == std::string_view::npos) return rest;
+    const std::string_view field = rest.substr(0, comma);
+    rest.remove_prefix(comma + 1);
+    return field;
+}
+
+// HHMM as the log view shows it: 1234 becomes 12:34.
+std::string UtcText(std::string_view time) {
+    return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(std::min<std::size_t>(2, time.size()), 2));
+}
+
+int FirstShownUnclamped(LogViewKey key, int first, int contactCount) {
+    constexpr int kPage = static_cast<int>(kLogViewRowCount);
+    switch (key) {
+        case LogViewKey::Up:
+            return std::max(first, 2) - 1;
+        case LogViewKey::Down:
+            return std::min(first, contactCount - kPage) + 1;
+        case LogViewKey::PageUp:
+            return std::max(first, kPage + 1) - kPage;
+        case LogViewKey::PageDown:
+            return std::min(first, contactCount - 2 * kPage + 1) + kPage;
+        case LogViewKey::Home:
+            return 1;
+        case LogViewKey::End:
+            return contactCount - kPage + 1;
+    }
+    return 1;
+}
+
+}  // namespace
+
+LogViewCells MakeLogViewCells(std::size_t offset, std::string_view entry, std::string_view record) {
+    LogViewCells cells;
+    cells[kLogNumberColumn] = std::to_string(offset / kContestIndexEntrySize + 1);
+    cells[kLogCallColumn] = TrimBlanks(entry);
+    // The blank fill of the fixed-width record is not part of its last field.
+    std::string_view rest = TrimBlanks(record);
+    cells[kLogDateColumn] = NextRecordField(rest);
+    cells[kLogUtcColumn] = UtcText(NextRecordField(rest));
+    cells[kLogBandColumn] = NextRecordField(rest);
+    cells[kLogModeColumn] = NextRecordField(rest);
+    cells[kLogSentColumn] = NextRecordField(rest);
+    cells[kLogReceivedColumn] = TrimBlanks(rest);
+    return cells;
+}
+
+LogViewCells FillLogViewRow(const ContestIndexFiles& files, std::size_t offset) {
+    return MakeLogViewCells(offset, ReadContestIndexEntryAt(files, offset), ReadContestIndexRecordAt(files, offset));
+}
+
+std::vector<std::size_t> LastContactOffsets(std::uintmax_t callFileLength) {
+    // A torn last entry (a write cut short) is not a contact: only whole entries count.
+    const auto count = static_cast<std::size_t>(callFileLength / kContestIndexEntrySize);
+    const std::size_t first = count > kLogViewRowCount ? count - kLogViewRowCount : 0;
+    std::vector<std::size_t> offsets;
+    for (std::size_t index = first; index < count; ++index) offsets.push_back(index * kContestIndexEntrySize);
+    return offsets;
+}
+
+int LastShownContactNumber(const LogViewRows& rows) {
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        const std::string& number = row->cells[kLogNumberColumn];
+        if (!number.empty()) return LeadingInt(number);
+    }
+    return 0;
+}
+
+int FirstShownAfterKey(LogViewKey key, int first, int contactCount) {
+    constexpr int kPage = static_cast<int>(kLogViewRowCount);
+    if (contactCount < kPage) return 1;
+    const int lastPage = contactCount - kPage + 1;
+    // Row 1 may show a number out of the paging range (a worked-before search result); the new first
+    // number is kept within the contacts that exist.
+    return std::clamp(FirstShownUnclamped(key, first, contactCount), 1, lastPage);
+}
+
+}  // namespace tallyhawk
