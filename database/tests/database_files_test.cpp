@@ -31,5 +31,29 @@ TEST_F(ContestIndexTest, AppendAndReadBackByNumber) {
     EXPECT_FALSE(ReadContestIndexContact(files, 0).has_value());
 }
 
+TEST_F(ContestIndexTest, AMissingPartnerEmptiesThePair) {
+    const auto files = ContestIndexFilesFor(ProgramFolder(Folder()), "UA1AAA");
+    ASSERT_TRUE(AppendContestIndex(files, ContestIndexEntry("DL1AB"), ContestIndexRecord("a,b,c,d,e,f")));
+    EXPECT_TRUE(EnsureContestIndexPair(files));
+    EXPECT_EQ(ContestIndexCount(files), 1u);
+    std::filesystem::remove(files.records);
+    EXPECT_FALSE(EnsureContestIndexPair(files));
+    EXPECT_EQ(std::filesystem::file_size(files.calls), 0u);
+    EXPECT_EQ(std::filesystem::file_size(files.records), 0u);
+    std::filesystem::remove_all(PathOf("database"));
+    EXPECT_FALSE(EnsureContestIndexPair(files));
+    EXPECT_TRUE(std::filesystem::exists(files.calls));
+}
+
+TEST_F(ContestIndexTest, ReadsAtAnOffsetReturnWhatTheFilesHold) {
+    const auto files = ContestIndexFilesFor(ProgramFolder(Folder()), "UA1AAA");
+    ASSERT_TRUE(AppendContestIndex(files, ContestIndexEntry("DL1AB") + ContestIndexEntry("OK1XX"),
+                                   ContestIndexRecord("a,b") + ContestIndexRecord("c,d")));
+    EXPECT_EQ(ReadContestIndexEntryAt(files, 14), ContestIndexEntry("OK1XX"));
+    EXPECT_EQ(ReadContestIndexRecordAt(files, 14), ContestIndexRecord("c,d"));
+    EXPECT_EQ(ReadContestIndexEntryAt(files, 17), "XX         ");  // a misplaced offset reads across entries
+    EXPECT_EQ(ReadContestIndexEntryAt(files, 28), "");
+}
+
 }  // namespace
 }  // namespace tallyhawk
