@@ -40,6 +40,10 @@ void PrintMessage(std::ostream& out, const Message& message, bool russian);
 // A started session; start-up warnings go to the error stream.
 LoggerSession StartSession(CommandContext& context);
 
+// Types a call into the call field one key at a time, then leaves the field.
+void TypeCallAndLeave(LoggerSession& session, std::string_view call);
+
+int RunHistory(CommandContext& context);
 int RunLog(CommandContext& context);
 int RunSet(CommandContext& context);
 int RunSettings(CommandContext& context);

@@ -1,6 +1,7 @@
 // The table of tallyhawk-cli's commands and the helpers they share.
 #include <array>
 #include <ostream>
+#include <string>
 
 #include "app/cli/command.h"
 
@@ -41,7 +42,19 @@ constexpr std::string_view kSettingsHelp =
     "Prints every stored value as Group/Name=value, one per line. A store that does not exist yet\n"
     "is created with the first-run defaults, as the window's start-up does.\n";
 
+constexpr std::string_view kHistoryHelp =
+    "usage: tallyhawk-cli history CALL\n"
+    "\n"
+    "Types CALL into the call field and leaves it, as the operator does in the window, and prints the\n"
+    "history of the call from the logbook database (contacts imported from ADIF): one line per earlier\n"
+    "contact of exactly this call, in logbook order, with the fields\n"
+    "    Date UTC Band Mode QSL-r/s\n"
+    "separated by TAB characters, for example 2002-03-15<TAB>12:34<TAB>20<TAB>CW<TAB>Y/N. A field the\n"
+    "record lacks is empty. Nothing is printed when the logbook holds no contact of the call, when it\n"
+    "does not exist, or for calls of fewer than 3 characters.\n";
+
 constexpr std::array kCommands = {
+    Command{"history", "print the logbook history of a call", kHistoryHelp, RunHistory},
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
     Command{"set", "write settings values", kSetHelp, RunSet},
     Command{"settings", "print every settings value", kSettingsHelp, RunSettings},
@@ -60,6 +73,11 @@ LoggerSession StartSession(CommandContext& context) {
     const Effects effects = session.Start();
     for (const auto& message : effects.messages) PrintMessage(context.err, message, session.Russian());
     return session;
+}
+
+void TypeCallAndLeave(LoggerSession& session, std::string_view call) {
+    for (char key : call) (void)session.CallChanged(session.CurrentScreen().entry[Field::Call] + key);
+    (void)session.LeaveCallField();
 }
 
 }  // namespace tallyhawk::cli
