@@ -8,6 +8,9 @@
 namespace tallyhawk {
 namespace {
 
+// The record of the call entry at byte offset o lies at byte offset 10 x o.
+constexpr std::size_t kRecordBytesPerEntryByte = kContestIndexRecordSize / kContestIndexEntrySize;
+
 // Up to `size` bytes from `offset`; fewer near the end, none past it or when the file cannot be read.
 std::string ReadBlock(const std::filesystem::path& path, std::size_t offset, std::size_t size) {
     std::ifstream in(path, std::ios::binary);
@@ -42,20 +45,20 @@ std::size_t ContestIndexCount(const ContestIndexFiles& files) {
 
 std::optional<ContestIndexContact> ReadContestIndexContact(const ContestIndexFiles& files, std::size_t number) {
     if (number == 0) return std::nullopt;
-    const std::size_t offset = (number - 1) * kContestIndexEntrySize;
-    const std::string entry = ReadContestIndexEntryAt(files, offset);
-    const std::string record = ReadContestIndexRecordAt(files, offset);
-    if (entry.size() != kContestIndexEntrySize || record.size() != kContestIndexRecordSize) return std::nullopt;
-    return ContestIndexContact{std::string(TrimBlanks(entry)), std::string(TrimBlanks(record))};
+    const ContestIndexBlock block = ReadContestIndexBlock(files, (number - 1) * kContestIndexEntrySize, 1);
+    if (block.entries.size() != kContestIndexEntrySize || block.records.size() != kContestIndexRecordSize) {
+        return std::nullopt;
+    }
+    return ContestIndexContact{std::string(TrimBlanks(block.entries)), std::string(TrimBlanks(block.records))};
 }
 
-std::string ReadContestIndexEntryAt(const ContestIndexFiles& files, std::size_t offset) {
-    return ReadBlock(files.calls, offset, kContestIndexEntrySize);
+ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset, std::size_t count) {
+    return {ReadBlock(files.calls, offset, count * kContestIndexEntrySize),
+            ReadBlock(files.records, kRecordBytesPerEntryByte * offset, count * kContestIndexRecordSize)};
 }
 
 std::string ReadContestIndexRecordAt(const ContestIndexFiles& files, std::size_t offset) {
-    constexpr std::size_t kRecordsPerEntryByte = kContestIndexRecordSize / kContestIndexEntrySize;
-    return ReadBlock(files.records, kRecordsPerEntryByte * offset, kContestIndexRecordSize);
+    return ReadBlock(files.records, kRecordBytesPerEntryByte * offset, kContestIndexRecordSize);
 }
 
 bool EnsureContestIndexPair(const ContestIndexFiles& files) {

@@ -43,7 +43,7 @@ int FirstShownUnclamped(LogViewKey key, int first, int contactCount) {
 
 }  // namespace
 
-LogViewCells MakeLogViewCells(std::size_t offset, std::string_view entry, std::string_view record) {
+LogViewCells FillLogViewRow(std::size_t offset, std::string_view entry, std::string_view record) {
     LogViewCells cells;
     cells[kLogNumberColumn] = std::to_string(offset / kContestIndexEntrySize + 1);
     cells[kLogCallColumn] = TrimBlanks(entry);
@@ -58,17 +58,25 @@ LogViewCells MakeLogViewCells(std::size_t offset, std::string_view entry, std::s
     return cells;
 }
 
-LogViewCells FillLogViewRow(const ContestIndexFiles& files, std::size_t offset) {
-    return MakeLogViewCells(offset, ReadContestIndexEntryAt(files, offset), ReadContestIndexRecordAt(files, offset));
+std::vector<LogViewCells> ReadLogViewRows(const ContestIndexFiles& files, ShownContacts contacts) {
+    const ContestIndexBlock block = ReadContestIndexBlock(files, contacts.firstOffset, contacts.count);
+    const auto part = [](const std::string& text, std::size_t index, std::size_t size) {
+        return index * size < text.size() ? std::string_view(text).substr(index * size, size) : std::string_view{};
+    };
+    std::vector<LogViewCells> rows;
+    for (std::size_t i = 0; i < contacts.count; ++i) {
+        rows.push_back(FillLogViewRow(contacts.firstOffset + i * kContestIndexEntrySize,
+                                      part(block.entries, i, kContestIndexEntrySize),
+                                      part(block.records, i, kContestIndexRecordSize)));
+    }
+    return rows;
 }
 
-std::vector<std::size_t> LastContactOffsets(std::uintmax_t callFileLength) {
+ShownContacts LastSevenContacts(std::uintmax_t callFileLength) {
     // A torn last entry (a write cut short) is not a contact: only whole entries count.
     const auto count = static_cast<std::size_t>(callFileLength / kContestIndexEntrySize);
-    const std::size_t first = count > kLogViewRowCount ? count - kLogViewRowCount : 0;
-    std::vector<std::size_t> offsets;
-    for (std::size_t index = first; index < count; ++index) offsets.push_back(index * kContestIndexEntrySize);
-    return offsets;
+    const std::size_t shown = std::min(count, kLogViewRowCount);
+    return {(count - shown) * kContestIndexEntrySize, shown};
 }
 
 int LastShownContactNumber(const LogViewRows& rows) {
@@ -86,6 +94,13 @@ int FirstShownAfterKey(LogViewKey key, int first, int contactCount) {
     // Row 1 may show a number out of the paging range (a worked-before search result); the new first
     // number is kept within the contacts that exist.
     return std::clamp(FirstShownUnclamped(key, first, contactCount), 1, lastPage);
+}
+
+ShownContacts ScrolledContacts(LogViewKey key, int first, int contactCount) {
+    if (contactCount <= 0) return {};
+    const int shownFirst = FirstShownAfterKey(key, first, contactCount);
+    const int shown = std::min(contactCount - shownFirst + 1, static_cast<int>(kLogViewRowCount));
+    return {static_cast<std::size_t>(shownFirst - 1) * kContestIndexEntrySize, static_cast<std::size_t>(shown)};
 }
 
 }  // namespace tallyhawk

@@ -62,14 +62,21 @@ using LogViewRows = std::array<LogViewRow, kLogViewRowCount>;
 // The cells of the contact whose call entry lies at byte `offset` of the call file: its number
 // (offset / 14 + 1), the entry, and the record split at its first five ",". When a "," is missing the
 // field takes the rest of the record, and so does every later field.
-LogViewCells MakeLogViewCells(std::size_t offset, std::string_view entry, std::string_view record);
+LogViewCells FillLogViewRow(std::size_t offset, std::string_view entry, std::string_view record);
 
-// MakeLogViewCells over the entry and record read from the contest index at `offset`.
-LogViewCells FillLogViewRow(const ContestIndexFiles& files, std::size_t offset);
+// Consecutive contacts of the contest index, as log-view rows.
+struct ShownContacts {
+    std::size_t firstOffset = 0;  // byte offset of the first one in the call file
+    std::size_t count = 0;
 
-// Byte offsets of the contacts shown after a refresh, for rows 1, 2, ...: the last seven contacts,
-// oldest first, or all of them when there are fewer.
-std::vector<std::size_t> LastContactOffsets(std::uintmax_t callFileLength);
+    bool operator==(const ShownContacts&) const = default;
+};
+
+// The rows of these contacts, read from the contest index with one read of each file.
+std::vector<LogViewCells> ReadLogViewRows(const ContestIndexFiles& files, ShownContacts contacts);
+
+// The contacts shown after a refresh: the last seven, oldest first, or all of them when there are fewer.
+ShownContacts LastSevenContacts(std::uintmax_t callFileLength);
 
 // The number in the "N" column of the lowest row that has one, searching upwards; 0 when none does.
 int LastShownContactNumber(const LogViewRows& rows);
@@ -79,5 +86,8 @@ enum class LogViewKey { Up, Down, PageUp, PageDown, Home, End };
 // The contact number shown in row 1 after a scrolling key, from the number shown there now (`first`,
 // 0 when row 1 is empty) and the number of contacts (at least 7; fewer are always shown from 1).
 int FirstShownAfterKey(LogViewKey key, int first, int contactCount);
+
+// The contacts shown after a scrolling key: seven consecutive ones, or all when there are fewer.
+ShownContacts ScrolledContacts(LogViewKey key, int first, int contactCount);
 
 }  // namespace tallyhawk

@@ -97,7 +97,7 @@ private:
     void ShowScore();                               // logger_session_score.cpp
     void RefreshLogView();                          // logger_session_log_view.cpp
     void PrefillSentExchange();                     // logger_session_log_view.cpp
-    void ShowContacts(const std::vector<std::size_t>& offsets);  // logger_session_log_view.cpp
+    void ShowContacts(ShownContacts contacts);      // logger_session_log_view.cpp
     Effects CheckWorkedBefore();                    // logger_session_worked_before.cpp
     void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp

@@ -9,19 +9,20 @@ namespace tallyhawk {
 void LoggerSession::RefreshLogView() {
     const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
     if (EnsureContestIndexPair(files)) {
-        const auto offsets = LastContactOffsets(FileSizeOrZero(files.calls));
-        ShowContacts(offsets);
+        const ShownContacts last = LastSevenContacts(FileSizeOrZero(files.calls));
+        ShowContacts(last);
         // Rows that now show one of the last contacts lose the colour of an earlier worked-before search.
-        for (std::size_t row = 0; row < offsets.size(); ++row) m_screen.logView[row].callColor = kGridBackColor;
+        for (std::size_t row = 0; row < last.count; ++row) m_screen.logView[row].callColor = kGridBackColor;
     }
     PrefillSentExchange();
 }
 
-// Fills rows 1, 2, ... with the contacts at these offsets; the rows below keep what they show.
-void LoggerSession::ShowContacts(const std::vector<std::size_t>& offsets) {
+// Fills rows 1, 2, ... with these contacts; the rows below keep what they show.
+void LoggerSession::ShowContacts(ShownContacts contacts) {
     const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
-    for (std::size_t row = 0; row < offsets.size() && row < m_screen.logView.size(); ++row) {
-        m_screen.logView[row].cells = FillLogViewRow(files, offsets[row]);
+    const std::vector<LogViewCells> rows = ReadLogViewRows(files, contacts);
+    for (std::size_t row = 0; row < rows.size() && row < m_screen.logView.size(); ++row) {
+        m_screen.logView[row].cells = rows[row];
     }
 }
 
@@ -43,12 +44,7 @@ void LoggerSession::ScrollLogView(LogViewKey key) {
     const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
     const auto count = static_cast<int>(ContestIndexCount(files));
     const int shownFirst = LeadingInt(m_screen.logView.front().cells[kLogNumberColumn]);
-    const int first = FirstShownAfterKey(key, shownFirst, count);
-    std::vector<std::size_t> offsets;
-    for (int number = first; number <= count && offsets.size() < kLogViewRowCount; ++number) {
-        offsets.push_back(static_cast<std::size_t>(number - 1) * kContestIndexEntrySize);
-    }
-    ShowContacts(offsets);
+    ShowContacts(ScrolledContacts(key, shownFirst, count));
 }
 
 }  // namespace tallyhawk

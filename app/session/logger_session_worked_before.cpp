@@ -48,8 +48,8 @@ void LoggerSession::SearchContestIndex(std::string_view call) {
             continue;
         }
         const std::size_t offset = matches[row];
-        shown.cells = MakeLogViewCells(offset, std::string_view(calls).substr(offset, kContestIndexEntrySize),
-                                       ReadContestIndexRecordAt(files, offset));
+        shown.cells = FillLogViewRow(offset, std::string_view(calls).substr(offset, kContestIndexEntrySize),
+                                     ReadContestIndexRecordAt(files, offset));
     }
 }
 

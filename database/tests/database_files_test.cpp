@@ -45,14 +45,18 @@ TEST_F(ContestIndexTest, AMissingPartnerEmptiesThePair) {
     EXPECT_TRUE(std::filesystem::exists(files.calls));
 }
 
-TEST_F(ContestIndexTest, ReadsAtAnOffsetReturnWhatTheFilesHold) {
+TEST_F(ContestIndexTest, BlockReadsReturnWhatTheFilesHold) {
     const auto files = ContestIndexFilesFor(ProgramFolder(Folder()), "UA1AAA");
     ASSERT_TRUE(AppendContestIndex(files, ContestIndexEntry("DL1AB") + ContestIndexEntry("OK1XX"),
                                    ContestIndexRecord("a,b") + ContestIndexRecord("c,d")));
-    EXPECT_EQ(ReadContestIndexEntryAt(files, 14), ContestIndexEntry("OK1XX"));
-    EXPECT_EQ(ReadContestIndexRecordAt(files, 14), ContestIndexRecord("c,d"));
-    EXPECT_EQ(ReadContestIndexEntryAt(files, 17), "XX         ");  // a misplaced offset reads across entries
-    EXPECT_EQ(ReadContestIndexEntryAt(files, 28), "");
+    ContestIndexBlock block = ReadContestIndexBlock(files, 14, 7);  // only one of seven is there
+    EXPECT_EQ(block.entries, ContestIndexEntry("OK1XX"));
+    EXPECT_EQ(block.records, ContestIndexRecord("c,d"));
+    block = ReadContestIndexBlock(files, 17, 1);  // a misplaced offset reads across entries
+    EXPECT_EQ(block.entries, "XX         ");
+    EXPECT_EQ(block.records, ContestIndexRecord("c,d").substr(30));
+    EXPECT_EQ(ReadContestIndexBlock(files, 28, 1).entries, "");
+    EXPECT_EQ(ReadContestIndexRecordAt(files, 0), ContestIndexRecord("a,b"));
 }
 
 }  // namespace

@@ -6,38 +6,34 @@ namespace tallyhawk {
 namespace {
 
 TEST(LogViewCells, RecordIsSplitAtItsFirstFiveCommas) {
-    const LogViewCells cells = MakeLogViewCells(28, "UA1AA         ", "2002-02-16,1234,20,CW,599 001,  599 17,X   ");
+    const LogViewCells cells = FillLogViewRow(28, "UA1AA         ", "2002-02-16,1234,20,CW,599 001,  599 17,X   ");
     const LogViewCells expected = {"3", "UA1AA", "2002-02-16", "12:34", "20", "CW", "599 001", "599 17,X"};
     EXPECT_EQ(cells, expected);
 }
 
 TEST(LogViewCells, MissingCommasLeaveTheRestInEveryLaterColumn) {
-    const LogViewCells cells = MakeLogViewCells(0, "DL1AB", "2002-02-16,1234");
+    const LogViewCells cells = FillLogViewRow(0, "DL1AB", "2002-02-16,1234");
     const LogViewCells expected = {"1", "DL1AB", "2002-02-16", "12:34", "1234", "1234", "1234", "1234"};
     EXPECT_EQ(cells, expected);
     // Past the end of the files nothing is read: only the number is known.
-    const LogViewCells empty = MakeLogViewCells(140, "", "");
+    const LogViewCells empty = FillLogViewRow(140, "", "");
     EXPECT_EQ(empty[kLogNumberColumn], "11");
     EXPECT_EQ(empty[kLogUtcColumn], ":");
     EXPECT_EQ(empty[kLogReceivedColumn], "");
 }
 
 TEST(LogViewRefresh, ShowsTheLastSevenContactsOldestFirst) {
-    struct Case {
-        std::uintmax_t length;
-        std::vector<std::size_t> offsets;
+    const std::pair<std::uintmax_t, ShownContacts> cases[] = {
+        {0, {0, 0}},
+        {13, {0, 0}},
+        {42, {0, 3}},
+        {98, {0, 7}},    // rows 1 to 7 from offset 0
+        {112, {14, 7}},  // entries 2 to 8
+        {119, {14, 7}},  // a torn last entry is not shown
     };
-    const Case cases[] = {
-        {0, {}},
-        {13, {}},
-        {42, {0, 14, 28}},
-        {98, {0, 14, 28, 42, 56, 70, 84}},
-        {112, {14, 28, 42, 56, 70, 84, 98}},
-        {119, {14, 28, 42, 56, 70, 84, 98}},  // a torn last entry is not shown
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.length);
-        EXPECT_EQ(LastContactOffsets(c.length), c.offsets);
+    for (const auto& [length, expected] : cases) {
+        SCOPED_TRACE(length);
+        EXPECT_EQ(LastSevenContacts(length), expected);
     }
 }
 
@@ -71,6 +67,12 @@ TEST(LogViewScrolling, FirstShownNumberPerKey) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.key) << " from " << c.first << " of " << c.count);
         EXPECT_EQ(FirstShownAfterKey(c.key, c.first, c.count), c.expected);
     }
+}
+
+TEST(LogViewScrolling, ShowsSevenConsecutiveContactsOrAllOfFewer) {
+    EXPECT_EQ(ScrolledContacts(LogViewKey::End, 1, 20), (ShownContacts{13 * 14, 7}));
+    EXPECT_EQ(ScrolledContacts(LogViewKey::Down, 3, 5), (ShownContacts{0, 5}));
+    EXPECT_EQ(ScrolledContacts(LogViewKey::Home, 0, 0), (ShownContacts{0, 0}));
 }
 
 }  // namespace
