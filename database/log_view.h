@@ -59,6 +59,9 @@ struct LogViewRow {
 
 using LogViewRows = std::array<LogViewRow, kLogViewRowCount>;
 
+// Which grids a set-up lays out again, empty: the log view, the lookup view (call history), or both.
+enum class ViewSelection { LogView = 1, LookupView = 2, Both = 3 };
+
 // The cells of the contact whose call entry lies at byte `offset` of the call file: its number
 // (offset / 14 + 1), the entry, and the record split at its first five ",". When a "," is missing the
 // field takes the rest of the record, and so does every later field.

@@ -22,6 +22,7 @@ Effects LoggerSession::Start() {
     m_screen.entry[Field::Mode] = EntryCodeForModeText(m_settings.setup.mode);
     m_screen.focus = Field::Call;
     LoadCallsignData();
+    SetupViews(ViewSelection::Both);
     RefreshLogView();
     ShowScore();
     return effects;

@@ -95,6 +95,7 @@ private:
     void LoadCallsignData();                        // logger_session_callsign.cpp
     void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
     void ShowScore();                               // logger_session_score.cpp
+    void SetupViews(ViewSelection which);           // logger_session_log_view.cpp
     void RefreshLogView();                          // logger_session_log_view.cpp
     void PrefillSentExchange();                     // logger_session_log_view.cpp
     void ShowContacts(ShownContacts contacts);      // logger_session_log_view.cpp

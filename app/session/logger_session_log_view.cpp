@@ -6,6 +6,12 @@
 
 namespace tallyhawk {
 
+// The grids' columns are fixed (kLogViewColumns, kLookupViewColumns); setting a view up empties its rows.
+void LoggerSession::SetupViews(ViewSelection which) {
+    if (which != ViewSelection::LookupView) m_screen.logView = {};
+    if (which != ViewSelection::LogView) m_screen.lookupView.clear();
+}
+
 void LoggerSession::RefreshLogView() {
     const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
     if (EnsureContestIndexPair(files)) {

@@ -73,6 +73,7 @@ void LoggerSession::ShowLogbookHistory(std::string_view call) {
     }
     const auto lookupPath = m_folder.DatabasePath(kLookupFile);
     if (!BuildLookupFile(m_folder, call)) return;
+    SetupViews(ViewSelection::LookupView);
     m_screen.lookupView = HistoryRowsFromLookupFile(ReadFileOrEmpty(lookupPath));
     RemoveFile(lookupPath);
 }
