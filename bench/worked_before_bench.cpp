@@ -15,22 +15,25 @@ constexpr int kContacts = 100000;
 
 // Calls of many countries with suffixes of one to three letters, the same sequence on every run.
 std::string SyntheticCall(std::uint32_t& seed) {
-    static constexpr std::array<std::string_view, 24> kPrefixes = {"DL", "UA", "W",  "K",  "JA", "G",  "F",  "I",
-                                                                   "SP", "OK", "YU", "LZ", "HA", "VE", "PY", "EA",
-                                                                   "ON", "PA", "OH", "SM", "UR", "RA", "VK", "ZS"};
+    static constexpr std::array<std::string_view, 24> kPrefixes = {
+        "DL", "UA", "W",  "K",  "JA", "G",  "F",  "I",  "SP", "OK", "YU", "LZ",
+        "HA", "VE", "PY", "EA", "ON", "PA", "OH", "SM", "UR", "RA", "VK", "ZS"};
     const auto next = [&seed] { return seed = seed * 1664525u + 1013904223u, seed >> 8; };
     std::string call(kPrefixes[next() % kPrefixes.size()]);
     call += static_cast<char>('0' + next() % 10);
-    for (std::uint32_t letters = 1 + next() % 3; letters > 0; --letters) call += static_cast<char>('A' + next() % 26);
+    for (std::uint32_t letters = 1 + next() % 3; letters > 0; --letters)
+        call += static_cast<char>('A' + next() % 26);
     return call;
 }
 
 std::filesystem::path MakeFolderWithIndex(MemorySettingsBackend& store) {
     const auto folder = std::filesystem::temp_directory_path() / "tallyhawk-bench-worked-before";
     std::filesystem::remove_all(folder);
-    for (const char* sub : {"dxcc", "database", "statistics"}) std::filesystem::create_directories(folder / sub);
+    for (const char* sub : {"dxcc", "database", "statistics"})
+        std::filesystem::create_directories(folder / sub);
     (void)LoadSettings(store, ReadSystemClock());
-    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"}, {"Contest", "CQ"}, {"Band", "20"}, {"Mode", "CW"}}) {
+    for (const auto& [name, value] :
+         {std::pair{"Callsign", "UA1AAA"}, {"Contest", "CQ"}, {"Band", "20"}, {"Mode", "CW"}}) {
         store.WriteString(kSettingsGroup, name, value);
     }
     std::string entries;
@@ -59,8 +62,13 @@ void WorkedBeforeKeystroke(benchmark::State& state) {
     std::filesystem::remove_all(folder);
 }
 
-BENCHMARK(WorkedBeforeKeystroke)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(WorkedBeforeKeystroke)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 }  // namespace tallyhawk

@@ -29,7 +29,8 @@ std::optional<std::size_t> FindTag(std::string_view record, std::string_view tag
 // The value of a tag written "<NAME:n>value" with a one-digit length n right after the colon.
 std::string_view OneDigitLengthValue(std::string_view record, std::size_t tagStart, std::size_t nameLength) {
     const std::string_view digit = CharactersAt(record, tagStart + nameLength + 1, 1);
-    const std::size_t length = !digit.empty() && IsDigit(digit.front()) ? static_cast<std::size_t>(digit[0] - '0') : 0;
+    const std::size_t length =
+        !digit.empty() && IsDigit(digit.front()) ? static_cast<std::size_t>(digit[0] - '0') : 0;
     return CharactersAt(record, tagStart + nameLength + 3, length);
 }
 
@@ -54,7 +55,8 @@ std::string HistoryDate(std::string_view record) {
 std::string HistoryTime(std::string_view record) {
     const auto tag = FindTag(record, "<TIME_ON:");
     if (!tag) return {};
-    return std::string(CharactersAt(record, *tag + 11, 2)) + ":" + std::string(CharactersAt(record, *tag + 13, 2));
+    return std::string(CharactersAt(record, *tag + 11, 2)) + ":" +
+           std::string(CharactersAt(record, *tag + 13, 2));
 }
 
 // A frequency in MHz as the band it lies in; any other value is shown as it is.
@@ -64,7 +66,14 @@ std::string BandOfFrequency(std::string_view frequency) {
         std::string_view band;
     };
     static constexpr std::array<Start, 8> kStarts = {{
-        {"28", "10"}, {"29", "10"}, {"21", "15"}, {"14", "20"}, {"7", "40"}, {"3", "80"}, {"1.", "160"}, {"1,", "160"},
+        {"28", "10"},
+        {"29", "10"},
+        {"21", "15"},
+        {"14", "20"},
+        {"7", "40"},
+        {"3", "80"},
+        {"1.", "160"},
+        {"1,", "160"},
     }};
     for (const Start& start : kStarts) {
         if (frequency.starts_with(start.prefix)) return std::string(start.band);
@@ -103,7 +112,9 @@ std::string HistoryQsl(std::string_view record) {
 
 }  // namespace
 
-std::size_t LookupViewRowCount(std::size_t historyRows) { return 1 + std::max(kLookupViewEmptyRows, historyRows); }
+std::size_t LookupViewRowCount(std::size_t historyRows) {
+    return 1 + std::max(kLookupViewEmptyRows, historyRows);
+}
 
 std::vector<std::size_t> ExactLogbookMatches(std::string calls, std::string_view call) {
     std::vector<std::size_t> matches;
@@ -115,7 +126,8 @@ std::vector<std::size_t> ExactLogbookMatches(std::string calls, std::string_view
         if (at == std::string::npos) break;
         calls[at] = ' ';
         const std::size_t after = at + call.size();
-        if ((at == 0 || calls[at - 1] == ' ') && after < calls.size() && calls[after] == ' ') matches.push_back(at);
+        if ((at == 0 || calls[at - 1] == ' ') && after < calls.size() && calls[after] == ' ')
+            matches.push_back(at);
         from = at + 1 >= call.size() ? at + 1 - call.size() : 0;
     }
     return matches;
@@ -148,7 +160,8 @@ bool BuildLookupFile(const ProgramFolder& folder, std::string_view call) {
 }
 
 LookupRow ParseHistoryRecord(std::string_view record) {
-    return {HistoryDate(record), HistoryTime(record), HistoryBand(record), HistoryMode(record), HistoryQsl(record)};
+    return {HistoryDate(record), HistoryTime(record), HistoryBand(record), HistoryMode(record),
+            HistoryQsl(record)};
 }
 
 std::vector<LookupRow> HistoryRowsFromLookupFile(std::string_view text) {
@@ -156,7 +169,8 @@ std::vector<LookupRow> HistoryRowsFromLookupFile(std::string_view text) {
     std::vector<LookupRow> rows;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = TrimLineEnd(text.substr(0, end == std::string_view::npos ? text.size() : end + 1));
+        const std::string_view line =
+            TrimLineEnd(text.substr(0, end == std::string_view::npos ? text.size() : end + 1));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.size() > kLongestSkippedLine) rows.push_back(ParseHistoryRecord(line));
     }

@@ -49,10 +49,12 @@ std::optional<ContestIndexContact> ReadContestIndexContact(const ContestIndexFil
     if (block.entries.size() != kContestIndexEntrySize || block.records.size() != kContestIndexRecordSize) {
         return std::nullopt;
     }
-    return ContestIndexContact{std::string(TrimBlanks(block.entries)), std::string(TrimBlanks(block.records))};
+    return ContestIndexContact{std::string(TrimBlanks(block.entries)),
+                               std::string(TrimBlanks(block.records))};
 }
 
-ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset, std::size_t count) {
+ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset,
+                                        std::size_t count) {
     return {ReadBlock(files.calls, offset, count * kContestIndexEntrySize),
             ReadBlock(files.records, kRecordBytesPerEntryByte * offset, count * kContestIndexRecordSize)};
 }

@@ -52,7 +52,8 @@ struct ContestIndexBlock {
     std::string entries;
     std::string records;
 };
-ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset, std::size_t count);
+ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset,
+                                        std::size_t count);
 
 // The 140-byte record of the call entry at byte `offset`, or what can be read of it.
 std::string ReadContestIndexRecordAt(const ContestIndexFiles& files, std::size_t offset);

@@ -19,7 +19,8 @@ std::string_view NextRecordField(std::string_view& rest) {
 
 // HHMM as the log view shows it: 1234 becomes 12:34.
 std::string UtcText(std::string_view time) {
-    return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(std::min<std::size_t>(2, time.size()), 2));
+    return std::string(time.substr(0, 2)) + ":" +
+           std::string(time.substr(std::min<std::size_t>(2, time.size()), 2));
 }
 
 int FirstShownUnclamped(LogViewKey key, int first, int contactCount) {
@@ -61,7 +62,8 @@ LogViewCells FillLogViewRow(std::size_t offset, std::string_view entry, std::str
 std::vector<LogViewCells> ReadLogViewRows(const ContestIndexFiles& files, ShownContacts contacts) {
     const ContestIndexBlock block = ReadContestIndexBlock(files, contacts.firstOffset, contacts.count);
     const auto part = [](const std::string& text, std::size_t index, std::size_t size) {
-        return index * size < text.size() ? std::string_view(text).substr(index * size, size) : std::string_view{};
+        return index * size < text.size() ? std::string_view(text).substr(index * size, size)
+                                          : std::string_view{};
     };
     std::vector<LogViewCells> rows;
     for (std::size_t i = 0; i < contacts.count; ++i) {
@@ -100,7 +102,8 @@ ShownContacts ScrolledContacts(LogViewKey key, int first, int contactCount) {
     if (contactCount <= 0) return {};
     const int shownFirst = FirstShownAfterKey(key, first, contactCount);
     const int shown = std::min(contactCount - shownFirst + 1, static_cast<int>(kLogViewRowCount));
-    return {static_cast<std::size_t>(shownFirst - 1) * kContestIndexEntrySize, static_cast<std::size_t>(shown)};
+    return {static_cast<std::size_t>(shownFirst - 1) * kContestIndexEntrySize,
+            static_cast<std::size_t>(shown)};
 }
 
 }  // namespace tallyhawk

@@ -14,11 +14,11 @@ enum class PrefillKind { None, Serial, Zone, SerialWithDistrict };
 PrefillKind PrefillKindFor(std::string_view contest, std::string_view ownPrefix);
 
 struct PrefillInput {
-    std::string_view contest;       // contest code ("WPX", "CQ", "RS2", ...)
-    std::string_view ownPrefix;     // principal prefix of the own country
-    std::string_view cqZone;        // the station's own CQ zone
-    int lastNumber = 0;             // contact number of the newest contact in the log view; 0 when empty
-    std::string_view currentSent;   // the Exchange sent text now
+    std::string_view contest;      // contest code ("WPX", "CQ", "RS2", ...)
+    std::string_view ownPrefix;    // principal prefix of the own country
+    std::string_view cqZone;       // the station's own CQ zone
+    int lastNumber = 0;            // contact number of the newest contact in the log view; 0 when empty
+    std::string_view currentSent;  // the Exchange sent text now
 };
 
 // The new Exchange sent text, or nothing when the contest leaves the field alone. Whenever a text is

@@ -21,7 +21,8 @@ std::optional<std::string> WithoutRejectedLastCharacter(std::string_view text) {
     return std::string(text.substr(0, text.size() - 1));
 }
 
-std::vector<std::size_t> FindCallPrefixMatches(std::string& calls, std::string_view typed, std::size_t limit) {
+std::vector<std::size_t> FindCallPrefixMatches(std::string& calls, std::string_view typed,
+                                               std::size_t limit) {
     std::vector<std::size_t> matches;
     if (typed.empty()) return matches;
     // Each match is marked with "*" so that it is not found again. The search goes on from where a new

@@ -25,8 +25,9 @@ Effects LoggerSession::CheckWorkedBefore() {
     SortByCallDescending(m_screen.logView);
 
     Effects effects;
-    const int duplicates = MarkWorkedBefore(m_screen.logView, m_currentCall, TrimBlanks(m_screen.entry[Field::Band]),
-                                            TrimBlanks(m_screen.entry[Field::Mode]));
+    const int duplicates =
+        MarkWorkedBefore(m_screen.logView, m_currentCall, TrimBlanks(m_screen.entry[Field::Band]),
+                         TrimBlanks(m_screen.entry[Field::Mode]));
     if (duplicates > 0) m_screen.status = StatusLabel{std::string(kWorkedBeforeText), "AlarmColor"};
     effects.sounds.assign(static_cast<std::size_t>(duplicates), Sound::WorkedBefore);
     m_callInfoShown = false;
@@ -68,7 +69,8 @@ Effects LoggerSession::LeaveCallField() {
 }
 
 void LoggerSession::ShowLogbookHistory(std::string_view call) {
-    if (!FileExists(m_folder.DatabasePath(kLogbookCallsFile)) || !FileExists(m_folder.DatabasePath(kLogbookRecordsFile))) {
+    if (!FileExists(m_folder.DatabasePath(kLogbookCallsFile)) ||
+        !FileExists(m_folder.DatabasePath(kLogbookRecordsFile))) {
         return;
     }
     const auto lookupPath = m_folder.DatabasePath(kLookupFile);

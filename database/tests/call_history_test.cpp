@@ -26,8 +26,9 @@ TEST(HistoryRecord, DateTimeBandModeAndQslForms) {
         {"<FREQ:5>7.025<EOR>", {"", "", "40", "", ""}},
         {"<FREQ:5>3.525<EOR>", {"", "", "80", "", ""}},
         {"<BAND:3>40M<FREQ:6>14.025<EOR>", {"", "", "40", "", ""}},  // BAND wins over FREQ
-        {"<QSO_DATE:08>20020315<QSL_SENT:1>Y<EOR>", {"", "", "", "", "/Y"}},  // a two-digit length is not read
-        {"<QSO_DATE:8>2002", {"2002--", "", "", "", ""}},                   // a record cut short
+        {"<QSO_DATE:08>20020315<QSL_SENT:1>Y<EOR>",
+         {"", "", "", "", "/Y"}},                          // a two-digit length is not read
+        {"<QSO_DATE:8>2002", {"2002--", "", "", "", ""}},  // a record cut short
         {"<EOR>", {"", "", "", "", ""}},
     };
     for (const Case& c : cases) {

@@ -6,7 +6,8 @@ namespace tallyhawk {
 namespace {
 
 TEST(LogViewCells, RecordIsSplitAtItsFirstFiveCommas) {
-    const LogViewCells cells = FillLogViewRow(28, "UA1AA         ", "2002-02-16,1234,20,CW,599 001,  599 17,X   ");
+    const LogViewCells cells =
+        FillLogViewRow(28, "UA1AA         ", "2002-02-16,1234,20,CW,599 001,  599 17,X   ");
     const LogViewCells expected = {"3", "UA1AA", "2002-02-16", "12:34", "20", "CW", "599 001", "599 17,X"};
     EXPECT_EQ(cells, expected);
 }
@@ -24,12 +25,9 @@ TEST(LogViewCells, MissingCommasLeaveTheRestInEveryLaterColumn) {
 
 TEST(LogViewRefresh, ShowsTheLastSevenContactsOldestFirst) {
     const std::pair<std::uintmax_t, ShownContacts> cases[] = {
-        {0, {0, 0}},
-        {13, {0, 0}},
-        {42, {0, 3}},
-        {98, {0, 7}},    // rows 1 to 7 from offset 0
-        {112, {14, 7}},  // entries 2 to 8
-        {119, {14, 7}},  // a torn last entry is not shown
+        {0, {0, 0}},    {13, {0, 0}}, {42, {0, 3}}, {98, {0, 7}},  // rows 1 to 7 from offset 0
+        {112, {14, 7}},                                            // entries 2 to 8
+        {119, {14, 7}},                                            // a torn last entry is not shown
     };
     for (const auto& [length, expected] : cases) {
         SCOPED_TRACE(length);
@@ -53,18 +51,27 @@ TEST(LogViewScrolling, FirstShownNumberPerKey) {
         int expected;
     };
     const Case cases[] = {
-        {LogViewKey::Up, 5, 20, 4},        {LogViewKey::Up, 1, 20, 1},
-        {LogViewKey::Down, 5, 20, 6},      {LogViewKey::Down, 14, 20, 14},
-        {LogViewKey::PageUp, 10, 20, 3},   {LogViewKey::PageUp, 5, 20, 1},
-        {LogViewKey::PageDown, 1, 20, 8},  {LogViewKey::PageDown, 8, 20, 14},
-        {LogViewKey::PageDown, 1, 10, 4},  {LogViewKey::PageDown, 1, 7, 1},
-        {LogViewKey::Home, 9, 20, 1},      {LogViewKey::End, 1, 20, 14},
-        {LogViewKey::End, 3, 6, 1},        {LogViewKey::Down, 2, 3, 1},
+        {LogViewKey::Up, 5, 20, 4},
+        {LogViewKey::Up, 1, 20, 1},
+        {LogViewKey::Down, 5, 20, 6},
+        {LogViewKey::Down, 14, 20, 14},
+        {LogViewKey::PageUp, 10, 20, 3},
+        {LogViewKey::PageUp, 5, 20, 1},
+        {LogViewKey::PageDown, 1, 20, 8},
+        {LogViewKey::PageDown, 8, 20, 14},
+        {LogViewKey::PageDown, 1, 10, 4},
+        {LogViewKey::PageDown, 1, 7, 1},
+        {LogViewKey::Home, 9, 20, 1},
+        {LogViewKey::End, 1, 20, 14},
+        {LogViewKey::End, 3, 6, 1},
+        {LogViewKey::Down, 2, 3, 1},
         // Row 1 empty (number 0) or showing a search result beyond the last page.
-        {LogViewKey::Down, 0, 20, 1},      {LogViewKey::Up, 19, 20, 14},
+        {LogViewKey::Down, 0, 20, 1},
+        {LogViewKey::Up, 19, 20, 14},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << static_cast<int>(c.key) << " from " << c.first << " of " << c.count);
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(c.key) << " from " << c.first << " of " << c.count);
         EXPECT_EQ(FirstShownAfterKey(c.key, c.first, c.count), c.expected);
     }
 }

@@ -15,9 +15,9 @@ std::string CallFile(std::initializer_list<std::string_view> calls) {
 
 TEST(CallFieldFilter, OnlyTheLastCharacterIsJudged) {
     const std::pair<std::string_view, std::optional<std::string>> cases[] = {
-        {"", std::nullopt},          {"UA1AA", std::nullopt}, {"DL/UA1AA/", std::nullopt},
-        {"UA1AA-", "UA1AA"},         {"UA.", "UA"},           {"UA ", "UA"},
-        {"ua", "u"},                 {"U.A", std::nullopt},   {"\x7f", std::nullopt},
+        {"", std::nullopt},  {"UA1AA", std::nullopt}, {"DL/UA1AA/", std::nullopt},
+        {"UA1AA-", "UA1AA"}, {"UA.", "UA"},           {"UA ", "UA"},
+        {"ua", "u"},         {"U.A", std::nullopt},   {"\x7f", std::nullopt},
     };
     for (const auto& [text, expected] : cases) {
         SCOPED_TRACE(text);
@@ -65,8 +65,8 @@ LogViewRow Row(std::string_view number, std::string_view call, std::string_view 
 }
 
 TEST(WorkedBeforeMarks, DescendingSortThenDuplicatesOnBandAndMode) {
-    LogViewRows rows = {Row("1", "UA1AA", "20", "CW"), Row("3", "UA9XX", "20", "CW"), Row("5", "UA1AA", "40", "CW"),
-                        LogViewRow{}, Row("6", "UA1AA", "20", "CW")};
+    LogViewRows rows = {Row("1", "UA1AA", "20", "CW"), Row("3", "UA9XX", "20", "CW"),
+                        Row("5", "UA1AA", "40", "CW"), LogViewRow{}, Row("6", "UA1AA", "20", "CW")};
     rows[1].callColor = kGridBackColorWorked;  // a colour moves with its row
     SortByCallDescending(rows);
     EXPECT_EQ(rows[0].cells[kLogNumberColumn], "3");

@@ -108,7 +108,8 @@ TEST_F(CliTest, HistoryPrintsOneTabSeparatedLinePerLogbookContact) {
     EXPECT_EQ(Cli({"history", "UA1AA"}).out, "");  // no logbook yet
     Write("database/Logbook.idx", "UA1AA     UA1AAA    UA1AA     ");
     std::string records;
-    for (std::string record : {"<QSO_DATE:8:D>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y<QSL_SENT:1>N",
+    for (std::string record : {"<QSO_DATE:8:D>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y"
+                               "<QSL_SENT:1>N",
                                "<QSO_DATE:8>20040101<EOR>", "<QSO_DATE:8>20030101<FREQ:5>1.830<MODE:2>SS"}) {
         records += record + std::string(250 - record.size(), ' ');
     }

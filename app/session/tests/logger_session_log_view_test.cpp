@@ -11,8 +11,12 @@ protected:
     void SetUp() override {
         ProgramFolderFixture::SetUp();
         (void)LoadSettings(m_store, ReadSystemClock());
-        for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"}, {"Contest", "WPX"}, {"Band", "20"},
-                                          {"Mode", "CW"}, {"CQZone", "16"}, {"Date", "2002-02-16"}}) {
+        for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"},
+                                          {"Contest", "WPX"},
+                                          {"Band", "20"},
+                                          {"Mode", "CW"},
+                                          {"CQZone", "16"},
+                                          {"Date", "2002-02-16"}}) {
             m_store.WriteString(kSettingsGroup, name, value);
         }
     }
@@ -107,7 +111,8 @@ TEST_F(LogViewSessionTest, TypingShowsPrefixMatchesAndRaisesTheDuplicateAlarm) {
     LoggerSession session = Started();
     EXPECT_TRUE(session.CallChanged("U").sounds.empty());
     EXPECT_TRUE(session.CallChanged("Ua").sounds.empty());
-    EXPECT_EQ(Column(session, kLogCallColumn), (std::vector<std::string>{"UA9XX", "UA1AA", "", "", "", "", ""}));
+    EXPECT_EQ(Column(session, kLogCallColumn),
+              (std::vector<std::string>{"UA9XX", "UA1AA", "", "", "", "", ""}));
     EXPECT_EQ(Column(session, kLogNumberColumn), (std::vector<std::string>{"3", "1", "", "", "", "", ""}));
 
     Effects effects = session.CallChanged("UA1AA");
@@ -149,7 +154,8 @@ TEST_F(LogViewSessionTest, RefreshAfterASearchShowsTheLastContactsInTheNormalCol
     session.SetFieldText(Field::Time, "25:70");
     session.LeaveTimeField();
     EXPECT_EQ(session.CurrentScreen().entry[Field::Time], "20:00");
-    EXPECT_EQ(Column(session, kLogNumberColumn), (std::vector<std::string>{"4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(Column(session, kLogNumberColumn),
+              (std::vector<std::string>{"4", "5", "6", "7", "8", "9", "10"}));
     for (const LogViewRow& row : session.CurrentScreen().logView) EXPECT_EQ(row.callColor, kGridBackColor);
     EXPECT_EQ(session.CurrentScreen().entry[Field::ExchangeSent], "11");
 }
@@ -157,11 +163,14 @@ TEST_F(LogViewSessionTest, RefreshAfterASearchShowsTheLastContactsInTheNormalCol
 TEST_F(LogViewSessionTest, ScrollingKeysMoveThroughTheIndex) {
     IndexNumbered(20);
     LoggerSession session = Started();
-    const auto firstShown = [&session] { return session.CurrentScreen().logView.front().cells[kLogNumberColumn]; };
+    const auto firstShown = [&session] {
+        return session.CurrentScreen().logView.front().cells[kLogNumberColumn];
+    };
     EXPECT_EQ(firstShown(), "14");
     const std::pair<LogViewKey, std::string_view> steps[] = {
-        {LogViewKey::Down, "14"}, {LogViewKey::Up, "13"},       {LogViewKey::PageUp, "6"}, {LogViewKey::PageUp, "1"},
-        {LogViewKey::Up, "1"},    {LogViewKey::PageDown, "8"},  {LogViewKey::End, "14"},   {LogViewKey::Home, "1"},
+        {LogViewKey::Down, "14"},  {LogViewKey::Up, "13"},  {LogViewKey::PageUp, "6"},
+        {LogViewKey::PageUp, "1"}, {LogViewKey::Up, "1"},   {LogViewKey::PageDown, "8"},
+        {LogViewKey::End, "14"},   {LogViewKey::Home, "1"},
     };
     for (const auto& [key, expected] : steps) {
         session.ScrollLogView(key);
