@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,16 @@ public:
 
     // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
     Effects SaveContact();
+
+    // Rebuilds the contest index and the statistics from the contest log after checking its columns.
+    // `progress` receives the percentage read each time it grows (the window draws it).
+    Effects ReloadContestLog(const std::function<void(int)>& progress = {});
+
+    // A settings message from a settings dialog or another process; ignored without "settings:".
+    void ApplySettingsMessage(std::string_view text);
+
+    // Whether the exchange fields take letters in the current contest (otherwise digits only).
+    bool ExchangeAcceptsLetters() const;
 
     // The time field's repair when the operator leaves it, then the log view refresh and the pre-fill.
     void LeaveTimeField();
@@ -102,11 +113,16 @@ private:
     Effects CheckWorkedBefore();                    // logger_session_worked_before.cpp
     void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
+    void ResetRecount();                            // logger_session_recount.cpp: before a reload
+    void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
+    void RemoveDerivedFiles() const;
+    void RecountLog(std::string_view log, const std::function<void(int)>& progress);
 
     void RepairTimeField();
     Effects RefuseIncompleteRow();
     QsoRecord MakeQsoRecord() const;
     bool WriteLogLine(const QsoRecord& qso) const;
+    std::uintmax_t LogBytesFor(const QsoRecord& qso, const std::filesystem::path& logPath) const;
     Effects RefuseUnwritableLog(const std::filesystem::path& logPath) const;
 
     ProgramFolder m_folder;
@@ -120,6 +136,8 @@ private:
     std::string m_currentCall;
     bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;
+    std::string m_recountIndexCalls;    // contest index entries waiting for the next flush
+    std::string m_recountIndexRecords;
 };
 
 // "Missing DXCC tables!": shown at start-up when the program folder has no "dxcc" folder.
