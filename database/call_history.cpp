@@ -117,6 +117,8 @@ std::size_t LookupViewRowCount(std::size_t historyRows) {
 }
 
 std::vector<std::size_t> ExactLogbookMatches(std::string calls, std::string_view call) {
+    // Trimmed, the call starts with a non-blank, so blanking an occurrence always changes the text.
+    call = TrimBlanks(call);
     std::vector<std::size_t> matches;
     if (call.empty()) return matches;
     // Each occurrence found is blanked so that the next search finds the next one; a new occurrence can

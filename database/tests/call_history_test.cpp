@@ -52,6 +52,7 @@ TEST(LogbookMatches, OnlyWholeEntriesCount) {
     const std::string calls = LogbookEntry("UA1AAA") + LogbookEntry("UA1AA") + LogbookEntry("XUA1AA") +
                               LogbookEntry("UA1AA") + LogbookEntry("ABCDEFGHIJKL");
     EXPECT_EQ(ExactLogbookMatches(calls, "UA1AA"), (std::vector<std::size_t>{10, 30}));
+    EXPECT_EQ(ExactLogbookMatches(calls, " UA1AA "), (std::vector<std::size_t>{10, 30}));
     EXPECT_EQ(ExactLogbookMatches(calls, "ABCDEFGHI"), (std::vector<std::size_t>{40}));
     EXPECT_EQ(ExactLogbookMatches(calls, "ABCDEFGHIJKL"), (std::vector<std::size_t>{}));
     EXPECT_EQ(ExactLogbookMatches(calls, ""), (std::vector<std::size_t>{}));
