@@ -56,18 +56,17 @@ void LoggerSession::SearchContestIndex(std::string_view call) {
 
 Effects LoggerSession::LeaveCallField() {
     const std::string call(TrimBlanks(m_screen.entry[Field::Call]));
+    // A call of one or two characters is not a call yet: nothing is looked up.
     constexpr std::size_t kShortestLookedUpCall = 3;
-    if (call.size() >= kShortestLookedUpCall && FileExists(m_folder.DatabasePath(kLogbookCallsFile))) {
-        ShowLogbookHistory(call);
-        m_screen.callLabel = call;
-    }
-    if (call.size() >= kShortestLookedUpCall) {
-        // The multiplier status of the call goes here, then, while CallInfoShown is clear, the call
-        // information panel (which sets it).
-    }
+    if (call.size() < kShortestLookedUpCall) return {};
+    ShowLogbookHistory(call);
+    // Then, in this order: the multiplier status of the call, and, while CallInfoShown is clear, the
+    // call information panel (which sets it).
     return {};
 }
 
+// The history rows of exactly this call from the logbook, through the transient lookup file; nothing
+// changes when there is no logbook.
 void LoggerSession::ShowLogbookHistory(std::string_view call) {
     if (!FileExists(m_folder.DatabasePath(kLogbookCallsFile)) ||
         !FileExists(m_folder.DatabasePath(kLogbookRecordsFile))) {
@@ -77,6 +76,7 @@ void LoggerSession::ShowLogbookHistory(std::string_view call) {
     if (!BuildLookupFile(m_folder, call)) return;
     SetupViews(ViewSelection::LookupView);
     m_screen.lookupView = HistoryRowsFromLookupFile(ReadFileOrEmpty(lookupPath));
+    m_screen.callLabel = call;
     RemoveFile(lookupPath);
 }
 
