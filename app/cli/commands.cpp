@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/cli/command.h"
+#include "core/text.h"
 
 namespace tallyhawk::cli {
 namespace {
@@ -42,6 +43,94 @@ constexpr std::string_view kSettingsHelp =
     "Prints every stored value as Group/Name=value, one per line. A store that does not exist yet\n"
     "is created with the first-run defaults, as the window's start-up does.\n";
 
+constexpr std::string_view kWpxHelp =
+    "usage: tallyhawk-cli wpx [CALL...]\n"
+    "\n"
+    "Prints the WPX prefix of each call, one line per call; an empty line when the call has none\n"
+    "(for example 3DA0ABC). Without CALL arguments the calls are read from standard input, one per line.\n"
+    "\n"
+    "    $ tallyhawk-cli wpx DL1ABC W1ABC/4 G3ABC/VP2E\n"
+    "    DL1\n"
+    "    W4\n"
+    "    VP2E\n";
+
+constexpr std::string_view kLookupHelp =
+    "usage: tallyhawk-cli lookup [CALL...]\n"
+    "\n"
+    "Looks each call up in the country file dxcc/cty.dat of the program folder, as the window does,\n"
+    "and prints one line per call with these TAB-separated fields:\n"
+    "    call (blanks removed)  principal prefix  country name  CQ zone  continent  WPX prefix  CQ-M key\n"
+    "An unknown country leaves the prefix, name, zone and continent empty. Without CALL arguments the\n"
+    "calls are read from standard input, one per line. A folder without dxcc/ gets the start-up\n"
+    "warning on standard error, and every country is then unknown.\n"
+    "\n"
+    "    $ tallyhawk-cli lookup UA4PAB\n"
+    "    UA4PAB<TAB>RA1<TAB>European Russia<TAB>16<TAB>EU<TAB>UA4<TAB>RA4P\n";
+
+constexpr std::string_view kCtyHelp =
+    "usage: tallyhawk-cli cty FILE\n"
+    "\n"
+    "Builds the country files dxcc/cty.dat, dxcc/prx2.dat, dxcc/prx3.dat and dxcc/prx4.dat of the\n"
+    "program folder from FILE, a country file in the AD1C format (cty.dat of country-files.com;\n"
+    "Debian installs one as /usr/share/hamradio-files/cty.dat), replacing the files there. Run it\n"
+    "before a contest to bring the countries up to date. A file without any country record changes\n"
+    "nothing.\n"
+    "\n"
+    "    $ tallyhawk-cli --folder ~/tallyhawk cty cty.dat\n"
+    "    346 countries, 340 lines written to /home/op/tallyhawk/dxcc/cty.dat with prx2.dat, prx3.dat and prx4.dat\n";
+
+constexpr std::string_view kConvertHelp =
+    "usage: tallyhawk-cli convert FILE [--from adif|cabrillo]\n"
+    "\n"
+    "Converts a log as the Files window does. An ADIF file (one record per line, each ending with\n"
+    "<EOR>) becomes QSO: lines appended to Convert.cbr; a Cabrillo log becomes ADIF records appended to\n"
+    "Convert.adi (an empty Convert.adi first gets the <EOH> header). The output file is in the current\n"
+    "directory and is never truncated. The direction follows the third-last character of FILE's name\n"
+    "(c: Cabrillo, a: ADIF); --from sets it for any other name. FILE is checked first (see validate);\n"
+    "a rejected file prints the error and writes nothing. Prints the last count (QSO: N) and Complete,\n"
+    "or No entries when nothing was converted. The own call is the Callsign setting (UNKNOWN if empty).\n"
+    "\n"
+    "Exit status: 0 converted, 1 rejected or not written, 2 usage error.\n";
+
+constexpr std::string_view kImportHelp =
+    "usage: tallyhawk-cli import FILE\n"
+    "\n"
+    "Replaces the logbook database (database/Logbook.idx and .bdx) with the records of an ADIF file:\n"
+    "every line with a CALL tag of 3 or more characters becomes one entry. FILE is checked first (see\n"
+    "validate); a rejected file prints the error and leaves the logbook as it was. Prints the last\n"
+    "count (QSO: N) and Complete.\n"
+    "\n"
+    "Exit status: 0 imported, 1 rejected or not written, 2 usage error.\n";
+
+constexpr std::string_view kValidateHelp =
+    "usage: tallyhawk-cli validate FILE\n"
+    "\n"
+    "Checks that FILE has the shape the converter reads. By the third-last character of the name:\n"
+    "c (Cabrillo): every line of more than 70 characters is exactly 81, and every QSO: line has blanks\n"
+    "between its fields and ends in a digit; a (ADIF): a line holds <EOH>, and from it on every line of\n"
+    "more than 6 characters ends with <EOR>; any other name passes unread.\n"
+    "\n"
+    "Exit status: 0 valid, 1 not valid (the error on stderr), 2 usage error.\n";
+
+constexpr std::string_view kEditHelp =
+    "usage: tallyhawk-cli edit N CALL DATE TIME BAND MODE SENT RCVD\n"
+    "\n"
+    "Corrects contact N (its number in the log view) as the edit dialog does: writes database/Edit.bak,\n"
+    "checks the fields (call of 3 or more characters, DATE YYYY-MM-DD, TIME HH:MM or HHMM, BAND one of\n"
+    "10 15 20 40 80 160, MODE one of PH CW RY PS, both exchanges filled in), then rewrites record N of the\n"
+    "contest index and the N-th QSO: line of the log. The statistics are not changed: run a reload\n"
+    "afterwards. A refused field or a number the files do not hold changes nothing.\n"
+    "\n"
+    "Exit status: 0 changed, 1 refused, 2 usage error.\n";
+
+constexpr std::string_view kDeleteHelp =
+    "usage: tallyhawk-cli delete N\n"
+    "\n"
+    "Removes contact N from the contest index and its QSO: line from the log, without asking. The\n"
+    "statistics are not changed: run a reload afterwards. A number the files do not hold changes nothing.\n"
+    "\n"
+    "Exit status: 0 deleted, 1 refused, 2 usage error.\n";
+
 constexpr std::string_view kHistoryHelp =
     "usage: tallyhawk-cli history CALL\n"
     "\n"
@@ -54,10 +143,19 @@ constexpr std::string_view kHistoryHelp =
     "does not exist, or for calls of fewer than 3 characters.\n";
 
 constexpr std::array kCommands = {
-    Command{"history", "print the logbook history of a call", kHistoryHelp, RunHistory},
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
     Command{"set", "write settings values", kSetHelp, RunSet},
     Command{"settings", "print every settings value", kSettingsHelp, RunSettings},
+    Command{"wpx", "print the WPX prefix of calls", kWpxHelp, RunWpx},
+    Command{"lookup", "print the country, zone, continent and prefixes of calls", kLookupHelp, RunLookup},
+    Command{"cty", "build the country files from an AD1C country file", kCtyHelp, RunCty},
+
+    Command{"convert", "convert an ADIF file to Convert.cbr or a Cabrillo log to Convert.adi", kConvertHelp, RunConvert},
+    Command{"import", "replace the logbook database with an ADIF file", kImportHelp, RunImport},
+    Command{"validate", "check that a log file can be converted", kValidateHelp, RunValidate},
+    Command{"edit", "correct a logged contact", kEditHelp, RunEdit},
+    Command{"delete", "remove a logged contact", kDeleteHelp, RunDelete},
+    Command{"history", "print the logbook history of a call", kHistoryHelp, RunHistory},
 };
 
 }  // namespace
@@ -73,6 +171,11 @@ LoggerSession StartSession(CommandContext& context) {
     const Effects effects = session.Start();
     for (const auto& message : effects.messages) PrintMessage(context.err, message, session.Russian());
     return session;
+}
+
+std::string TimeFieldText(std::string_view time) {
+    if (time.size() == 4 && IsAllDigits(time)) return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(2));
+    return std::string(time);
 }
 
 void TypeCallAndLeave(LoggerSession& session, std::string_view call) {

@@ -13,12 +13,17 @@
 #include "app/session/entry_form.h"
 #include "app/session/settings_backend.h"
 #include "app/session/settings_store.h"
+#include "callsign/country_table.h"
+#include "callsign/oblast_table.h"
+#include "convert/adif_import.h"
+#include "convert/log_conversion.h"
 #include "core/clock.h"
 #include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/qso_record.h"
 #include "database/call_history.h"
 #include "database/log_view.h"
+#include "log/contact_editor.h"
 
 namespace tallyhawk {
 
@@ -82,6 +87,19 @@ public:
     void SetLogDurability(Durability durability) { m_durability = durability; }
     bool SyncContestLog() const;
 
+    // The files window (logger_session_files.cpp): `status` receives every text of its status line.
+    ConversionResult ConvertLog(const std::filesystem::path& source, LogFormat format,
+                                const std::filesystem::path& outputFolder, const StatusSink& status = {}) const;
+    ImportResult ImportAdif(const std::filesystem::path& path, const StatusSink& status = {}) const;
+
+    // The contact editor (logger_session_edit.cpp). Opening contact `number` writes the transfer file
+    // and gives the dialog's fields; nothing when the row holds no contact. On a refused OK the dialog
+    // refills its fields from EditorFields().
+    std::optional<EditTransfer> OpenContactEditor(std::size_t number) const;
+    std::optional<EditTransfer> EditorFields() const;
+    ContactEditResult SaveEditedContact(const EditTransfer& typed);
+    ContactEditResult DeleteContact(std::size_t number);
+
     const Screen& CurrentScreen() const { return m_screen; }
     const ContestSetup& Setup() const { return m_settings.setup; }
     const StationProfile& Station() const { return m_settings.station; }
@@ -92,6 +110,11 @@ public:
 
     // The principal prefix of the own country (for CQ-M its CQ-M key), computed at start-up.
     const std::string& OwnCountryPrefix() const { return m_ownCountryPrefix; }
+
+    // The country table (prefix lists and country file) and the oblast names loaded at start-up.
+    // Every operation that looks calls up starts with Countries().BeginOperation().
+    CountryTable& Countries() { return m_countries; }
+    const OblastTable& Oblasts() const { return m_oblasts; }
 
     // The call of the last worked-before search.
     const std::string& CurrentCall() const { return m_currentCall; }
@@ -132,6 +155,8 @@ private:
     ColorSettings m_colors{};
     BandQsoCounters m_qsoCounters;
     Screen m_screen;
+    CountryTable m_countries;
+    OblastTable m_oblasts;
     std::string m_ownCountryPrefix;
     std::string m_currentCall;
     bool m_callInfoShown = false;

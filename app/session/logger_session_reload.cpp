@@ -2,15 +2,10 @@
 #include "app/session/logger_session.h"
 #include "database/contest_index.h"
 #include "log/contest_log_validator.h"
+#include "log/edit_transfer_file.h"
 #include "log/log_replay.h"
 
 namespace tallyhawk {
-namespace {
-
-constexpr std::string_view kEditTransferFile = "Edit.bak";
-
-}  // namespace
-
 Effects LoggerSession::ReloadContestLog(const std::function<void(int)>& progress) {
     Effects effects;
     const auto logPath = m_folder.ContestLogPath(m_settings.station.callsign);
@@ -35,7 +30,7 @@ void LoggerSession::RemoveDerivedFiles() const {
     const auto index = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
     RemoveFile(index.calls);
     RemoveFile(index.records);
-    RemoveFile(m_folder.DatabasePath(kEditTransferFile));
+    RemoveFile(EditTransferPath(m_folder));
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path("statistics"), error)) {
         std::error_code kindError;
