@@ -106,6 +106,20 @@ TEST_F(LogViewSessionTest, CqZoneIsFilledAfterEverySave) {
     EXPECT_EQ(session.CurrentScreen().entry[Field::ExchangeSent], "16");
 }
 
+TEST_F(LogViewSessionTest, BritishStationKeepsItsDistrictAfterTheSerial) {
+    CopyShippedDxcc();
+    m_store.WriteString(kSettingsGroup, "Callsign", "G3XYZ");
+    m_store.WriteString(kSettingsGroup, "Contest", "RS2");
+    const auto files = ContestIndexFilesFor(ProgramFolder(Folder()), "G3XYZ");
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(AppendContestIndex(files, ContestIndexEntry("DL1AB"), ""));
+    LoggerSession session = Started();
+    ASSERT_EQ(session.OwnCountryPrefix(), "G");
+    session.SetFieldText(Field::ExchangeSent, "5LN");
+    (void)session.CallChanged("DL2AB");
+    session.LeaveTimeField();
+    EXPECT_EQ(session.CurrentScreen().entry[Field::ExchangeSent], "6LN");
+}
+
 TEST_F(LogViewSessionTest, TypingShowsPrefixMatchesAndRaisesTheDuplicateAlarm) {
     Index({{"UA1AA", "20"}, {"W1AW", "20"}, {"UA9XX", "20"}});
     LoggerSession session = Started();
