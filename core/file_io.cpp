@@ -7,9 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace tallyhawk {
@@ -76,10 +75,21 @@ bool AppendOrRollBack(FileDescriptor& file, std::string_view bytes, Durability d
 }  // namespace
 
 std::optional<std::string> ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+    // Sized from the file's length and read in large blocks: whole-file reads run on every keystroke.
+    std::string contents(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1, '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == contents.size()) contents.resize(contents.size() * 2);
+        const ssize_t got = ::read(file.Get(), contents.data() + filled, contents.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    contents.resize(filled);
     return contents;
 }
 

@@ -8,12 +8,16 @@
 namespace tallyhawk {
 namespace {
 
-std::optional<std::string> ReadBlock(const std::filesystem::path& path, std::size_t offset, std::size_t size) {
+// The record of the call entry at byte offset o lies at byte offset 10 x o.
+constexpr std::size_t kRecordBytesPerEntryByte = kContestIndexRecordSize / kContestIndexEntrySize;
+
+// Up to `size` bytes from `offset`; fewer near the end, none past it or when the file cannot be read.
+std::string ReadBlock(const std::filesystem::path& path, std::size_t offset, std::size_t size) {
     std::ifstream in(path, std::ios::binary);
-    if (!in || !in.seekg(static_cast<std::streamoff>(offset))) return std::nullopt;
+    if (!in || !in.seekg(static_cast<std::streamoff>(offset))) return {};
     std::string block(size, '\0');
     in.read(block.data(), static_cast<std::streamsize>(size));
-    if (static_cast<std::size_t>(in.gcount()) != size) return std::nullopt;
+    block.resize(static_cast<std::size_t>(in.gcount()));
     return block;
 }
 
@@ -41,10 +45,31 @@ std::size_t ContestIndexCount(const ContestIndexFiles& files) {
 
 std::optional<ContestIndexContact> ReadContestIndexContact(const ContestIndexFiles& files, std::size_t number) {
     if (number == 0) return std::nullopt;
-    const auto entry = ReadBlock(files.calls, (number - 1) * kContestIndexEntrySize, kContestIndexEntrySize);
-    const auto record = ReadBlock(files.records, (number - 1) * kContestIndexRecordSize, kContestIndexRecordSize);
-    if (!entry || !record) return std::nullopt;
-    return ContestIndexContact{std::string(TrimBlanks(*entry)), std::string(TrimBlanks(*record))};
+    const ContestIndexBlock block = ReadContestIndexBlock(files, (number - 1) * kContestIndexEntrySize, 1);
+    if (block.entries.size() != kContestIndexEntrySize || block.records.size() != kContestIndexRecordSize) {
+        return std::nullopt;
+    }
+    return ContestIndexContact{std::string(TrimBlanks(block.entries)),
+                               std::string(TrimBlanks(block.records))};
+}
+
+ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset,
+                                        std::size_t count) {
+    return {ReadBlock(files.calls, offset, count * kContestIndexEntrySize),
+            ReadBlock(files.records, kRecordBytesPerEntryByte * offset, count * kContestIndexRecordSize)};
+}
+
+std::string ReadContestIndexRecordAt(const ContestIndexFiles& files, std::size_t offset) {
+    return ReadBlock(files.records, kRecordBytesPerEntryByte * offset, kContestIndexRecordSize);
+}
+
+bool EnsureContestIndexPair(const ContestIndexFiles& files) {
+    if (FileExists(files.calls) && FileExists(files.records)) return true;
+    if (EnsureFolder(files.calls.parent_path())) {
+        (void)TruncateFile(files.calls);
+        (void)TruncateFile(files.records);
+    }
+    return false;
 }
 
 }  // namespace tallyhawk

@@ -45,4 +45,21 @@ struct ContestIndexContact {
 // Contact `number` (1-based), or nothing when the files do not hold it.
 std::optional<ContestIndexContact> ReadContestIndexContact(const ContestIndexFiles& files, std::size_t number);
 
+// The call entries and records of `count` consecutive contacts from byte `offset` of the call file
+// (their records from 10 x `offset` of the record file), each file read in one piece. Whatever can
+// be read: shorter near or past the end.
+struct ContestIndexBlock {
+    std::string entries;
+    std::string records;
+};
+ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset,
+                                        std::size_t count);
+
+// The 140-byte record of the call entry at byte `offset`, or what can be read of it.
+std::string ReadContestIndexRecordAt(const ContestIndexFiles& files, std::size_t offset);
+
+// Keeps the pair consistent before the log view reads it: when either file is missing, the "database"
+// folder and both files are created empty (an existing partner is emptied). True when both existed.
+bool EnsureContestIndexPair(const ContestIndexFiles& files);
+
 }  // namespace tallyhawk

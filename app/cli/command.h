@@ -43,6 +43,10 @@ LoggerSession StartSession(CommandContext& context);
 // HHMM as typed on the command line becomes HH:MM, the form of the time fields.
 std::string TimeFieldText(std::string_view time);
 
+// Types a call into the call field one key at a time, then leaves the field.
+void TypeCallAndLeave(LoggerSession& session, std::string_view call);
+
+int RunHistory(CommandContext& context);
 int RunLog(CommandContext& context);
 int RunSet(CommandContext& context);
 int RunSettings(CommandContext& context);

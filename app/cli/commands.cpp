@@ -1,6 +1,7 @@
 // The table of tallyhawk-cli's commands and the helpers they share.
 #include <array>
 #include <ostream>
+#include <string>
 
 #include "app/cli/command.h"
 #include "core/text.h"
@@ -130,6 +131,17 @@ constexpr std::string_view kDeleteHelp =
     "\n"
     "Exit status: 0 deleted, 1 refused, 2 usage error.\n";
 
+constexpr std::string_view kHistoryHelp =
+    "usage: tallyhawk-cli history CALL\n"
+    "\n"
+    "Types CALL into the call field and leaves it, as the operator does in the window, and prints the\n"
+    "history of the call from the logbook database (contacts imported from ADIF): one line per earlier\n"
+    "contact of exactly this call, in logbook order, with the fields\n"
+    "    Date UTC Band Mode QSL-r/s\n"
+    "separated by TAB characters, for example 2002-03-15<TAB>12:34<TAB>20<TAB>CW<TAB>Y/N. A field the\n"
+    "record lacks is empty. Nothing is printed when the logbook holds no contact of the call, when it\n"
+    "does not exist, or for calls of fewer than 3 characters.\n";
+
 constexpr std::array kCommands = {
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
     Command{"set", "write settings values", kSetHelp, RunSet},
@@ -143,6 +155,7 @@ constexpr std::array kCommands = {
     Command{"validate", "check that a log file can be converted", kValidateHelp, RunValidate},
     Command{"edit", "correct a logged contact", kEditHelp, RunEdit},
     Command{"delete", "remove a logged contact", kDeleteHelp, RunDelete},
+    Command{"history", "print the logbook history of a call", kHistoryHelp, RunHistory},
 };
 
 }  // namespace
@@ -163,6 +176,11 @@ LoggerSession StartSession(CommandContext& context) {
 std::string TimeFieldText(std::string_view time) {
     if (time.size() == 4 && IsAllDigits(time)) return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(2));
     return std::string(time);
+}
+
+void TypeCallAndLeave(LoggerSession& session, std::string_view call) {
+    for (char key : call) (void)session.CallChanged(session.CurrentScreen().entry[Field::Call] + key);
+    (void)session.LeaveCallField();
 }
 
 }  // namespace tallyhawk::cli

@@ -25,6 +25,7 @@ Effects LoggerSession::Start() {
     m_screen.entry[Field::Mode] = EntryCodeForModeText(m_settings.setup.mode);
     m_screen.focus = Field::Call;
     LoadCallsignData();
+    SetupViews(ViewSelection::Both);
     RefreshLogView();
     ShowScore();
     return effects;
@@ -32,8 +33,24 @@ Effects LoggerSession::Start() {
 
 void LoggerSession::SetFieldText(Field field, std::string_view text) { m_screen.entry[field] = text; }
 
-void LoggerSession::LeaveTimeField() {
+std::int32_t LoggerSession::ColorValue(std::string_view setting) const {
+    const ColorDefinition* definition = FindColorDefinition(setting);
+    return definition ? m_colors[static_cast<std::size_t>(definition - kColorDefinitions.data())] : 0;
+}
+
+void LoggerSession::SetFocus(Field field) {
+    const bool exchange = field == Field::ExchangeSent || field == Field::ExchangeReceived;
+    m_screen.focus = exchange && m_screen.entry[Field::Call].empty() ? Field::Call : field;
+}
+
+void LoggerSession::RepairTimeField() {
     m_screen.entry[Field::Time] = RepairTimeText(m_screen.entry[Field::Time]);
+}
+
+void LoggerSession::LeaveTimeField() {
+    RepairTimeField();
+    // In serial-number contests this is where the next serial number is written into Exchange sent.
+    RefreshLogView();
 }
 
 QsoRecord LoggerSession::MakeQsoRecord() const {
@@ -53,7 +70,7 @@ Effects LoggerSession::SaveContact() {
     m_countries.BeginOperation();
     // A time typed without leaving the field is repaired first, so that a short time can never shift
     // the columns of the log line.
-    if (!TrimBlanks(m_screen.entry[Field::Time]).empty()) LeaveTimeField();
+    if (!TrimBlanks(m_screen.entry[Field::Time]).empty()) RepairTimeField();
     const QsoRecord qso = MakeQsoRecord();
     for (const std::string* text : {&qso.call, &qso.date, &qso.time, &qso.band, &qso.mode, &qso.exchangeSent,
                                     &qso.exchangeReceived}) {
@@ -67,7 +84,7 @@ Effects LoggerSession::SaveContact() {
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
     ShowScore();
-    m_screen.entry[Field::Call].clear();
+    Effects effects = CallChanged("");  // clearing the call runs the worked-before check like typing does
     m_screen.focus = Field::Call;
     RefreshLogView();
     // The pre-fill may move the focus to Exchange received; with the call empty the entry row sends
@@ -76,7 +93,7 @@ Effects LoggerSession::SaveContact() {
     // The serial number of WPX is filled in again when the operator leaves the time field.
     if (m_settings.setup.contest == "WPX") m_screen.entry[Field::ExchangeSent].clear();
     m_screen.entry[Field::ExchangeReceived].clear();
-    return {};
+    return effects;
 }
 
 std::uintmax_t LoggerSession::LogBytesFor(const QsoRecord& qso, const std::filesystem::path& logPath) const {
@@ -105,6 +122,7 @@ Effects LoggerSession::RefuseIncompleteRow() {
     if (empty(Field::Date) || empty(Field::Mode) || empty(Field::Band)) effects.dialog = Dialog::Configuration;
     if (empty(Field::ExchangeSent)) m_screen.focus = Field::ExchangeSent;
     if (empty(Field::ExchangeReceived)) m_screen.focus = Field::ExchangeReceived;
+    SetFocus(m_screen.focus);  // an exchange field hands the focus back while the call is empty
     effects.sounds.push_back(Sound::IncompleteRow);
     return effects;
 }

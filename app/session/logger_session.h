@@ -3,8 +3,11 @@
 // a contact's road; the front ends only render its screen and play its effects.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
@@ -18,13 +21,25 @@
 #include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/qso_record.h"
+#include "database/call_history.h"
+#include "database/log_view.h"
 #include "log/contact_editor.h"
 
 namespace tallyhawk {
 
+// The information label under the entry row: the worked-before alarm and the multiplier status.
+struct StatusLabel {
+    std::string text;
+    std::string_view color = "InfoColor";  // colour setting of the text
+};
+
 struct Screen {
     EntryForm entry;
     Field focus = Field::Call;
+    LogViewRows logView;                 // rows 1-7 under the header of kLogViewColumns
+    std::vector<LookupRow> lookupView;   // the history rows under the header of kLookupViewColumns
+    std::string callLabel;               // the call whose history is shown, right-aligned
+    StatusLabel status;
 };
 
 class LoggerSession {
@@ -47,11 +62,22 @@ public:
     // Whether the exchange fields take letters in the current contest (otherwise digits only).
     bool ExchangeAcceptsLetters() const;
 
-    // The time field's repair when the operator leaves it.
+    // The time field's repair when the operator leaves it, then the log view refresh and the pre-fill.
     void LeaveTimeField();
 
+    // Every change of the call field's text: the worked-before check. A duplicate row plays the alarm.
+    Effects CallChanged(std::string_view text);
+
+    // Leaving the call field: the call's history from the logbook, then the multiplier status and the
+    // call information.
+    Effects LeaveCallField();
+
+    // The log-view scrolling keys.
+    void ScrollLogView(LogViewKey key);
+
     void SetFieldText(Field field, std::string_view text);
-    void SetFocus(Field field) { m_screen.focus = field; }
+    // An exchange field never keeps the focus while the call field is empty.
+    void SetFocus(Field field);
 
     // The contest code for this run only (the stored setting is not changed).
     void SetContest(std::string_view code) { m_settings.setup.contest = code; }
@@ -90,17 +116,32 @@ public:
     CountryTable& Countries() { return m_countries; }
     const OblastTable& Oblasts() const { return m_oblasts; }
 
+    // The call of the last worked-before search.
+    const std::string& CurrentCall() const { return m_currentCall; }
+    // Set once the call information is shown; every change of the call text clears it.
+    bool CallInfoShown() const { return m_callInfoShown; }
+
+    // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
+    std::int32_t ColorValue(std::string_view setting) const;
+
 private:
     // Steps of start-up and of a save, each in the file of its subsystem.
     void LoadCallsignData();                        // logger_session_callsign.cpp
     void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
     void ShowScore();                               // logger_session_score.cpp
+    void SetupViews(ViewSelection which);           // logger_session_log_view.cpp
     void RefreshLogView();                          // logger_session_log_view.cpp
+    void PrefillSentExchange();                     // logger_session_log_view.cpp
+    void ShowContacts(ShownContacts contacts);      // logger_session_log_view.cpp
+    Effects CheckWorkedBefore();                    // logger_session_worked_before.cpp
+    void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
+    void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
     void ResetRecount();                            // logger_session_recount.cpp: before a reload
     void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
     void RemoveDerivedFiles() const;
     void RecountLog(std::string_view log, const std::function<void(int)>& progress);
 
+    void RepairTimeField();
     Effects RefuseIncompleteRow();
     QsoRecord MakeQsoRecord() const;
     bool WriteLogLine(const QsoRecord& qso) const;
@@ -117,6 +158,8 @@ private:
     CountryTable m_countries;
     OblastTable m_oblasts;
     std::string m_ownCountryPrefix;
+    std::string m_currentCall;
+    bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;
     std::string m_recountIndexCalls;    // contest index entries waiting for the next flush
     std::string m_recountIndexRecords;

@@ -26,6 +26,16 @@ TEST_F(FileIo, MissingFolderOrFileIsReportedNotCreated) {
     EXPECT_FALSE(WriteAtOffset(PathOf("missing"), 0, "x"));
 }
 
+TEST_F(FileIo, WholeFileReadsAreByteExact) {
+    std::string bytes;
+    for (int i = 0; i < 300000; ++i) bytes += static_cast<char>(i % 256);  // NUL, CR, LF, 0x1A and high bytes
+    Write("big", bytes);
+    EXPECT_EQ(ReadFile(PathOf("big")), bytes);
+    Write("empty", "");
+    EXPECT_EQ(ReadFile(PathOf("empty")), std::string());
+    EXPECT_FALSE(ReadFile(PathOf("database")).has_value());  // a folder is not a file
+}
+
 TEST_F(FileIo, OverwriteAtOffsetKeepsTheRest) {
     Write("f", "AAAABBBB");
     ASSERT_TRUE(WriteAtOffset(PathOf("f"), 4, "CC"));

@@ -31,5 +31,33 @@ TEST_F(ContestIndexTest, AppendAndReadBackByNumber) {
     EXPECT_FALSE(ReadContestIndexContact(files, 0).has_value());
 }
 
+TEST_F(ContestIndexTest, AMissingPartnerEmptiesThePair) {
+    const auto files = ContestIndexFilesFor(ProgramFolder(Folder()), "UA1AAA");
+    ASSERT_TRUE(AppendContestIndex(files, ContestIndexEntry("DL1AB"), ContestIndexRecord("a,b,c,d,e,f")));
+    EXPECT_TRUE(EnsureContestIndexPair(files));
+    EXPECT_EQ(ContestIndexCount(files), 1u);
+    std::filesystem::remove(files.records);
+    EXPECT_FALSE(EnsureContestIndexPair(files));
+    EXPECT_EQ(std::filesystem::file_size(files.calls), 0u);
+    EXPECT_EQ(std::filesystem::file_size(files.records), 0u);
+    std::filesystem::remove_all(PathOf("database"));
+    EXPECT_FALSE(EnsureContestIndexPair(files));
+    EXPECT_TRUE(std::filesystem::exists(files.calls));
+}
+
+TEST_F(ContestIndexTest, BlockReadsReturnWhatTheFilesHold) {
+    const auto files = ContestIndexFilesFor(ProgramFolder(Folder()), "UA1AAA");
+    ASSERT_TRUE(AppendContestIndex(files, ContestIndexEntry("DL1AB") + ContestIndexEntry("OK1XX"),
+                                   ContestIndexRecord("a,b") + ContestIndexRecord("c,d")));
+    ContestIndexBlock block = ReadContestIndexBlock(files, 14, 7);  // only one of seven is there
+    EXPECT_EQ(block.entries, ContestIndexEntry("OK1XX"));
+    EXPECT_EQ(block.records, ContestIndexRecord("c,d"));
+    block = ReadContestIndexBlock(files, 17, 1);  // a misplaced offset reads across entries
+    EXPECT_EQ(block.entries, "XX         ");
+    EXPECT_EQ(block.records, ContestIndexRecord("c,d").substr(30));
+    EXPECT_EQ(ReadContestIndexBlock(files, 28, 1).entries, "");
+    EXPECT_EQ(ReadContestIndexRecordAt(files, 0), ContestIndexRecord("a,b"));
+}
+
 }  // namespace
 }  // namespace tallyhawk

@@ -121,5 +121,24 @@ TEST_F(CliTest, HelpAndUsageErrors) {
     EXPECT_EQ(Cli({"log", "--nonsense"}).exitCode, 2);
 }
 
+TEST_F(CliTest, HistoryPrintsOneTabSeparatedLinePerLogbookContact) {
+    SetUpStation();
+    EXPECT_EQ(Cli({"history", "UA1AA"}).out, "");  // no logbook yet
+    Write("database/Logbook.idx", "UA1AA     UA1AAA    UA1AA     ");
+    std::string records;
+    for (std::string record : {"<QSO_DATE:8:D>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y"
+                               "<QSL_SENT:1>N",
+                               "<QSO_DATE:8>20040101<EOR>", "<QSO_DATE:8>20030101<FREQ:5>1.830<MODE:2>SS"}) {
+        records += record + std::string(250 - record.size(), ' ');
+    }
+    Write("database/Logbook.bdx", records);
+    const auto result = Cli({"history", "ua1aa"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "2002-03-15\t12:34\t20\tCW\tY/N\n2003-01-01\t\t160\tPH\t\n");
+    EXPECT_FALSE(std::filesystem::exists(PathOf("database/LookUp.bdx")));
+    EXPECT_EQ(Cli({"history", "DL1AB"}).out, "");
+    EXPECT_EQ(Cli({"history"}).exitCode, 2);
+}
+
 }  // namespace
 }  // namespace tallyhawk

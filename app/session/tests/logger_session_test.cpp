@@ -23,6 +23,7 @@ protected:
         m_store.WriteString(kSettingsGroup, "Contest", "CQ");
         m_store.WriteString(kSettingsGroup, "Band", "40");
         m_store.WriteString(kSettingsGroup, "Mode", "CW");
+        m_store.WriteString(kSettingsGroup, "CQZone", "14");
     }
 
     LoggerSession Started() {
@@ -64,7 +65,7 @@ TEST_F(LoggerSessionTest, CompleteRowLogsOneContactAndKeepsTheSetupFields) {
     EXPECT_EQ(screen.focus, Field::Call);
     EXPECT_EQ(screen.entry[Field::Call], "");
     EXPECT_EQ(screen.entry[Field::ExchangeReceived], "");
-    EXPECT_EQ(screen.entry[Field::ExchangeSent], "14");  // only WPX clears the sent exchange
+    EXPECT_EQ(screen.entry[Field::ExchangeSent], "14");  // the own zone again; only WPX clears the field
     EXPECT_EQ(screen.entry[Field::Date], "2002-02-16");
     EXPECT_EQ(screen.entry[Field::Time], "12:34");
     EXPECT_EQ(screen.entry[Field::Band], "40");
