@@ -122,12 +122,12 @@ bool WriteAtOffset(const std::filesystem::path& path, std::uint64_t offset, std:
     return file.Valid() && PwriteAll(file.Get(), bytes, static_cast<off_t>(offset)) && Finish(file, durability);
 }
 
-bool ReplaceFile(const std::filesystem::path& path, std::string_view contents) {
+bool ReplaceFile(const std::filesystem::path& path, std::string_view contents, Durability durability) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!file.Valid()) return false;
-    if (!WriteAll(file.Get(), contents) || !Finish(file, Durability::Synced)) {
+    if (!WriteAll(file.Get(), contents) || !Finish(file, durability)) {
         RemoveFile(temporary);
         return false;
     }

@@ -36,7 +36,9 @@ enum class Durability { Synced, Buffered };
                                  Durability durability = Durability::Buffered);
 
 // Writes a whole file through a temporary file and a rename, so a crash leaves the old or the new file.
-[[nodiscard]] bool ReplaceFile(const std::filesystem::path& path, std::string_view contents);
+// Buffered skips the flush to disk: the old-or-new promise then holds for a crash of the program only.
+[[nodiscard]] bool ReplaceFile(const std::filesystem::path& path, std::string_view contents,
+                               Durability durability = Durability::Synced);
 
 // Creates or empties a file.
 [[nodiscard]] bool TruncateFile(const std::filesystem::path& path);
