@@ -9,7 +9,7 @@
 namespace tallyhawk {
 
 LoggerSession::LoggerSession(ProgramFolder folder, SettingsBackend& settings, Clock clock)
-    : m_folder(std::move(folder)), m_settingsBackend(settings), m_clock(std::move(clock)) {}
+    : m_folder(std::move(folder)), m_settingsBackend(settings), m_clock(std::move(clock)), m_countries(m_folder) {}
 
 Effects LoggerSession::Start() {
     Effects effects;
@@ -47,6 +47,7 @@ QsoRecord LoggerSession::MakeQsoRecord() const {
 }
 
 Effects LoggerSession::SaveContact() {
+    m_countries.BeginOperation();
     // A time typed without leaving the field is repaired first, so that a short time can never shift
     // the columns of the log line.
     if (!TrimBlanks(m_screen.entry[Field::Time]).empty()) LeaveTimeField();

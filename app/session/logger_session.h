@@ -9,6 +9,8 @@
 #include "app/session/entry_form.h"
 #include "app/session/settings_backend.h"
 #include "app/session/settings_store.h"
+#include "callsign/country_table.h"
+#include "callsign/oblast_table.h"
 #include "core/clock.h"
 #include "core/file_io.h"
 #include "core/program_folder.h"
@@ -56,6 +58,11 @@ public:
     // The principal prefix of the own country (for CQ-M its CQ-M key), computed at start-up.
     const std::string& OwnCountryPrefix() const { return m_ownCountryPrefix; }
 
+    // The country table (prefix lists and country file) and the oblast names loaded at start-up.
+    // Every operation that looks calls up starts with Countries().BeginOperation().
+    CountryTable& Countries() { return m_countries; }
+    const OblastTable& Oblasts() const { return m_oblasts; }
+
 private:
     // Steps of start-up and of a save, each in the file of its subsystem.
     void LoadCallsignData();                        // logger_session_callsign.cpp
@@ -75,6 +82,8 @@ private:
     ColorSettings m_colors{};
     BandQsoCounters m_qsoCounters;
     Screen m_screen;
+    CountryTable m_countries;
+    OblastTable m_oblasts;
     std::string m_ownCountryPrefix;
     Durability m_durability = Durability::Synced;
 };
