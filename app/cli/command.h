@@ -41,6 +41,7 @@ void PrintMessage(std::ostream& out, const Message& message, bool russian);
 LoggerSession StartSession(CommandContext& context);
 
 int RunLog(CommandContext& context);
+int RunScore(CommandContext& context);
 int RunSet(CommandContext& context);
 int RunSettings(CommandContext& context);
 

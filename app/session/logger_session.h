@@ -15,12 +15,16 @@
 #include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/qso_record.h"
+#include "scoring/band_point_counters.h"
+#include "scoring/score_display.h"
 
 namespace tallyhawk {
 
 struct Screen {
     EntryForm entry;
     Field focus = Field::Call;
+    ScoreGrid scoreGrid;     // the score summary, header row first
+    std::string scoreLabel;  // the claimed score
 };
 
 class LoggerSession {
@@ -52,6 +56,7 @@ public:
     const StationProfile& Station() const { return m_settings.station; }
     const ProgramOptions& Options() const { return m_settings.options; }
     const BandQsoCounters& QsoCounters() const { return m_qsoCounters; }
+    const BandPointCounters& PointCounters() const { return m_pointCounters; }
     const ProgramFolder& Folder() const { return m_folder; }
     bool Russian() const { return m_settings.options.language; }
 
@@ -81,6 +86,7 @@ private:
     LoadedSettings m_settings;
     ColorSettings m_colors{};
     BandQsoCounters m_qsoCounters;
+    BandPointCounters m_pointCounters;
     Screen m_screen;
     CountryTable m_countries;
     OblastTable m_oblasts;
