@@ -75,6 +75,8 @@ bool AppendOrRollBack(FileDescriptor& file, std::string_view bytes, Durability d
 }  // namespace
 
 std::optional<std::string> ReadFile(const std::filesystem::path& path) {
+    // A folder opens like a file here, and reading it would throw.
+    if (!FileExists(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
