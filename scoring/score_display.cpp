@@ -27,7 +27,7 @@ std::vector<std::string> RowCells(const ScoreLayout& layout, const ScoreRowSourc
 // The key is searched as " KEY " in the row's first multiplier file.
 MultiplierHighlight RowHighlight(const ScoreLayout& layout, const ScoreRowSource& row, const StatisticsStore& store,
                                  std::string_view key) {
-    if (key.empty()) return MultiplierHighlight::Unchanged;
+    if (layout.highlight == HighlightKey::None || key.empty()) return MultiplierHighlight::Unchanged;
     const std::string text = store.Text(row.filePrefix + std::string(layout.highlightKind));
     const std::string needle = " " + std::string(key) + " ";
     return text.find(needle) != std::string::npos ? MultiplierHighlight::Worked : MultiplierHighlight::New;
