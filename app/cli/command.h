@@ -44,5 +44,8 @@ int RunLog(CommandContext& context);
 int RunScore(CommandContext& context);
 int RunSet(CommandContext& context);
 int RunSettings(CommandContext& context);
+int RunWpx(CommandContext& context);
+int RunLookup(CommandContext& context);
+int RunCty(CommandContext& context);
 
 }  // namespace tallyhawk::cli

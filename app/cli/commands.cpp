@@ -49,11 +49,50 @@ constexpr std::string_view kSettingsHelp =
     "Prints every stored value as Group/Name=value, one per line. A store that does not exist yet\n"
     "is created with the first-run defaults, as the window's start-up does.\n";
 
+constexpr std::string_view kWpxHelp =
+    "usage: tallyhawk-cli wpx [CALL...]\n"
+    "\n"
+    "Prints the WPX prefix of each call, one line per call; an empty line when the call has none\n"
+    "(for example 3DA0ABC). Without CALL arguments the calls are read from standard input, one per line.\n"
+    "\n"
+    "    $ tallyhawk-cli wpx DL1ABC W1ABC/4 G3ABC/VP2E\n"
+    "    DL1\n"
+    "    W4\n"
+    "    VP2E\n";
+
+constexpr std::string_view kLookupHelp =
+    "usage: tallyhawk-cli lookup [CALL...]\n"
+    "\n"
+    "Looks each call up in the country file dxcc/cty.dat of the program folder, as the window does,\n"
+    "and prints one line per call with these TAB-separated fields:\n"
+    "    call (blanks removed)  principal prefix  country name  CQ zone  continent  WPX prefix  CQ-M key\n"
+    "An unknown country leaves the prefix, name, zone and continent empty. Without CALL arguments the\n"
+    "calls are read from standard input, one per line. A folder without dxcc/ gets the start-up\n"
+    "warning on standard error, and every country is then unknown.\n"
+    "\n"
+    "    $ tallyhawk-cli lookup UA4PAB\n"
+    "    UA4PAB<TAB>RA1<TAB>European Russia<TAB>16<TAB>EU<TAB>UA4<TAB>RA4P\n";
+
+constexpr std::string_view kCtyHelp =
+    "usage: tallyhawk-cli cty FILE\n"
+    "\n"
+    "Builds the country files dxcc/cty.dat, dxcc/prx2.dat, dxcc/prx3.dat and dxcc/prx4.dat of the\n"
+    "program folder from FILE, a country file in the AD1C format (cty.dat of country-files.com;\n"
+    "Debian installs one as /usr/share/hamradio-files/cty.dat), replacing the files there. Run it\n"
+    "before a contest to bring the countries up to date. A file without any country record changes\n"
+    "nothing.\n"
+    "\n"
+    "    $ tallyhawk-cli --folder ~/tallyhawk cty cty.dat\n"
+    "    346 countries, 340 lines written to /home/op/tallyhawk/dxcc/cty.dat with prx2.dat, prx3.dat and prx4.dat\n";
+
 constexpr std::array kCommands = {
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
     Command{"score", "print the score summary and the claimed score", kScoreHelp, RunScore},
     Command{"set", "write settings values", kSetHelp, RunSet},
     Command{"settings", "print every settings value", kSettingsHelp, RunSettings},
+    Command{"wpx", "print the WPX prefix of calls", kWpxHelp, RunWpx},
+    Command{"lookup", "print the country, zone, continent and prefixes of calls", kLookupHelp, RunLookup},
+    Command{"cty", "build the country files from an AD1C country file", kCtyHelp, RunCty},
 };
 
 }  // namespace
