@@ -75,13 +75,20 @@ bool AppendOrRollBack(FileDescriptor& file, std::string_view bytes, Durability d
 }  // namespace
 
 std::optional<std::string> ReadFile(const std::filesystem::path& path) {
-    // A folder opens like a file here, and reading it would throw.
-    if (!FileExists(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return contents;
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    // A folder opens like a file, but it has no contents to read.
+    if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+    std::string contents;
+    contents.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return std::nullopt;
+        if (got == 0) return contents;
+        contents.append(buffer, static_cast<std::size_t>(got));
+    }
 }
 
 std::string ReadFileOrEmpty(const std::filesystem::path& path) { return ReadFile(path).value_or(""); }
@@ -124,12 +131,21 @@ bool WriteAtOffset(const std::filesystem::path& path, std::uint64_t offset, std:
     return file.Valid() && PwriteAll(file.Get(), bytes, static_cast<off_t>(offset)) && Finish(file, durability);
 }
 
-bool ReplaceFile(const std::filesystem::path& path, std::string_view contents, Durability durability) {
+bool OverwriteFile(const std::filesystem::path& path, std::string_view contents, Durability durability) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    struct stat info {};
+    if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || !PwriteAll(file.Get(), contents, 0)) return false;
+    const auto size = static_cast<off_t>(contents.size());
+    if (info.st_size > size && ::ftruncate(file.Get(), size) != 0) return false;
+    return Finish(file, durability);
+}
+
+bool ReplaceFile(const std::filesystem::path& path, std::string_view contents) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!file.Valid()) return false;
-    if (!WriteAll(file.Get(), contents) || !Finish(file, durability)) {
+    if (!WriteAll(file.Get(), contents) || !Finish(file, Durability::Synced)) {
         RemoveFile(temporary);
         return false;
     }

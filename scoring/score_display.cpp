@@ -1,6 +1,8 @@
 // The score summary as data.
 #include "scoring/score_display.h"
 
+#include <numeric>
+
 namespace tallyhawk {
 namespace {
 
@@ -11,15 +13,21 @@ std::vector<std::string> HeaderCells(const ScoreLayout& layout) {
     return cells;
 }
 
-std::uintmax_t ColumnCount(const StatisticsStore& store, const ScoreRowSource& row, const MultiplierColumn& column) {
-    return store.Count(row.filePrefix + std::string(column.kind), column.width);
+// The multiplier count of each column of a row: the file size over the entry width.
+std::vector<std::uintmax_t> MultiplierCounts(const ScoreLayout& layout, const ScoreRowSource& row,
+                                             const StatisticsStore& store) {
+    std::vector<std::uintmax_t> counts;
+    for (const auto& column : layout.columns) {
+        counts.push_back(store.Count(row.filePrefix + std::string(column.kind), column.width));
+    }
+    return counts;
 }
 
-std::vector<std::string> RowCells(const ScoreLayout& layout, const ScoreRowSource& row, ScoreCounters counters,
-                                  const StatisticsStore& store) {
+std::vector<std::string> RowCells(const ScoreRowSource& row, const std::vector<std::uintmax_t>& multipliers,
+                                  ScoreCounters counters) {
     const int qsos = row.qsosFromPointSlot ? counters.points.Points(row.qsoSlot) : counters.qsos.Count(row.qsoSlot);
     std::vector<std::string> cells{row.label, std::to_string(qsos)};
-    for (const auto& column : layout.columns) cells.push_back(std::to_string(ColumnCount(store, row, column)));
+    for (std::uintmax_t count : multipliers) cells.push_back(std::to_string(count));
     cells.push_back(std::to_string(counters.points.Points(row.pointSlot)));
     return cells;
 }
@@ -31,15 +39,6 @@ MultiplierHighlight RowHighlight(const ScoreLayout& layout, const ScoreRowSource
     const std::string text = store.Text(row.filePrefix + std::string(layout.highlightKind));
     const std::string needle = " " + std::string(key) + " ";
     return text.find(needle) != std::string::npos ? MultiplierHighlight::Worked : MultiplierHighlight::New;
-}
-
-std::uintmax_t ClaimedMultipliers(const ScoreLayout& layout, const StatisticsStore& store, std::string_view ownCall) {
-    if (layout.multipliersFromWpxFile) return store.Count(WpxFileName(ownCall), 6);
-    std::uintmax_t multipliers = 0;
-    for (const auto& row : layout.rows) {
-        for (const auto& column : layout.columns) multipliers += ColumnCount(store, row, column);
-    }
-    return multipliers;
 }
 
 std::int64_t ClaimedPoints(const ScoreLayout& layout, const BandPointCounters& points) {
@@ -58,12 +57,16 @@ ScoreDisplay BuildScoreDisplay(const ScoreLayout& layout, ScoreCounters counters
     display.grid.columnWidths = layout.columnWidths;
     display.grid.centred = layout.centred;
     display.grid.rows.push_back({HeaderCells(layout), MultiplierHighlight::Unchanged, std::nullopt});
+    std::uintmax_t multipliers = 0;
     for (const auto& row : layout.rows) {
-        display.grid.rows.push_back({RowCells(layout, row, counters, store),
-                                     RowHighlight(layout, row, store, highlightKey), std::nullopt});
+        const std::vector<std::uintmax_t> counts = MultiplierCounts(layout, row, store);
+        multipliers = std::accumulate(counts.begin(), counts.end(), multipliers);
+        display.grid.rows.push_back(
+            {RowCells(row, counts, counters), RowHighlight(layout, row, store, highlightKey), std::nullopt});
     }
-    display.claimedScore = ClaimedPoints(layout, counters.points) *
-                           static_cast<std::int64_t>(ClaimedMultipliers(layout, store, ownCall));
+    // WPX scores its prefixes once per contest, not the sum of the prefixes new on each band.
+    if (layout.multipliersFromWpxFile) multipliers = store.Count(WpxFileName(ownCall), 6);
+    display.claimedScore = ClaimedPoints(layout, counters.points) * static_cast<std::int64_t>(multipliers);
     return display;
 }
 

@@ -56,7 +56,8 @@ void MergeScoreFile(const StatisticsStore& store, std::string_view ownCall, Band
         qsos.Set(band, Raised(qsos.Count(band), file.qsos));
         points.Set(band, Raised(points.Points(band), file.points));
     }
-    (void)store.Rewrite(ScoreFileName(ownCall), FormatScoreFile(qsos, points));
+    const std::string merged = FormatScoreFile(qsos, points);
+    if (merged != text) (void)store.Rewrite(ScoreFileName(ownCall), merged);
 }
 
 }  // namespace tallyhawk

@@ -36,7 +36,7 @@ std::uintmax_t StatisticsStore::Count(std::string_view name, std::uintmax_t widt
 std::string StatisticsStore::Text(std::string_view name) const { return ReadFileOrEmpty(Path(name)); }
 
 bool StatisticsStore::Rewrite(std::string_view name, std::string_view contents) const {
-    return EnsureFolder(Path(name).parent_path()) && ReplaceFile(Path(name), contents, Durability::Buffered);
+    return EnsureFolder(Path(name).parent_path()) && OverwriteFile(Path(name), contents, Durability::Buffered);
 }
 
 }  // namespace tallyhawk
