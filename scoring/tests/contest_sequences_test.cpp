@@ -29,9 +29,7 @@ class ContestSequenceTest : public testing::ProgramFolderFixture {
 protected:
     void SetUp() override {
         ProgramFolderFixture::SetUp();
-        for (const auto& entry : fs::directory_iterator(fs::path(TALLYHAWK_TEST_DATA) / "scoring_dxcc")) {
-            fs::copy_file(entry.path(), PathOf("dxcc") / entry.path().filename());
-        }
+        CopyTestData("scoring_dxcc", "dxcc");
         m_countries.emplace(ProgramFolder(Folder()));
         m_countries->LoadPrefixLists();
     }

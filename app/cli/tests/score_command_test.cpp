@@ -4,8 +4,6 @@
 namespace tallyhawk {
 namespace {
 
-namespace fs = std::filesystem;
-
 class ScoreCommandTest : public testing::ProgramFolderFixture {
 protected:
     testing::ProcessResult Cli(std::vector<std::string> arguments, const std::string& input = {}) {
@@ -15,9 +13,7 @@ protected:
 };
 
 TEST_F(ScoreCommandTest, PrintsTheGridRowsAndTheClaimedScore) {
-    for (const auto& entry : fs::directory_iterator(fs::path(TALLYHAWK_TEST_DATA) / "scoring_dxcc")) {
-        fs::copy_file(entry.path(), PathOf("dxcc") / entry.path().filename());
-    }
+    CopyTestData("scoring_dxcc", "dxcc");
     ASSERT_EQ(Cli({"set", "Callsign=DL1XYZ", "Contest=WPX", "Continent=EU"}).exitCode, 0);
     const auto logged = Cli({"log", "--batch", "-"},
                             "20 CW 2024-11-30 1200 W1AW 1 1\n"

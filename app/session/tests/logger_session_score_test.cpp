@@ -13,9 +13,7 @@ class SessionScoreTest : public testing::ProgramFolderFixture {
 protected:
     void SetUp() override {
         ProgramFolderFixture::SetUp();
-        for (const auto& entry : fs::directory_iterator(fs::path(TALLYHAWK_TEST_DATA) / "scoring_dxcc")) {
-            fs::copy_file(entry.path(), PathOf("dxcc") / entry.path().filename());
-        }
+        CopyTestData("scoring_dxcc", "dxcc");
         (void)LoadSettings(m_store, ClockReading{});
         for (const auto& [name, value] : {std::pair{"Callsign", "UA3XYZ"}, {"Contest", "CQ"}, {"Band", "20"},
                                           {"Mode", "CW"}, {"Continent", "EU"}, {"Date", "2024-11-30"}}) {
