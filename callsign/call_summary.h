@@ -15,7 +15,7 @@ struct CallSummary {
     std::string cqZone;           // columns 26-27 without a trailing ":", trimmed
     std::string continent;        // columns 38-39
     std::string wpxPrefix;
-    std::string cqmKey;           // the CQ-M country of the call
+    std::string cqmKey;  // the CQ-M country of the call
 };
 
 CallSummary SummarizeCall(CountryTable& table, std::string_view call);

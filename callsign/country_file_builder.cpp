@@ -77,6 +77,15 @@ using LineKey = std::tuple<int, int, std::string>;  // country, CQ zone, contine
 
 LineKey LineKeyOf(const SourceTarget& target) { return {target.country, target.cqZone, target.continent}; }
 
+// Control characters of a damaged source would break the line layout; they are written as "?".
+std::string Printable(std::string_view text) {
+    std::string printable(text);
+    for (char& c : printable) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    }
+    return printable;
+}
+
 std::string ZoneField(int zone) {
     if (zone < 1 || zone > 99) return "   ";
     return zone < 10 ? std::to_string(zone) + ": " : std::to_string(zone) + ":";
@@ -87,12 +96,12 @@ std::string ZoneField(int zone) {
 // that a search key could hit.
 std::string LineHead(const CountrySource& source, const SourceTarget& target) {
     const SourceCountry& country = source.countries[static_cast<std::size_t>(target.country)];
-    std::string head = PadRight(country.name, kNameWidth);
+    std::string head = PadRight(Printable(country.name), kNameWidth);
     head += ZoneField(target.cqZone);
     head += "  ";
-    head += PadRight(PrincipalPrefixFor(country.primaryPrefix) + ":", 6);
+    head += PadRight(Printable(PrincipalPrefixFor(country.primaryPrefix)) + ":", 6);
     head += ":";
-    head += PadRight(target.continent, 2);
+    head += PadRight(Printable(target.continent), 2);
     return head;
 }
 
@@ -136,6 +145,8 @@ private:
     void PlanThreeCharacterStem(const std::string& stem);
     void PlanTwoCharacterStem(const std::string& stem);
     void PlanTwoCharacterCut(const std::string& stem);
+    void ListExtensions(const std::string& stem, std::string_view nextCharacters, const SourceTarget* usual,
+                        std::vector<std::string>& list);
     void PlanAntarcticRussia();
     void PlanExactCallCountries();
     SourceTarget CountryTarget(int country) const;
@@ -165,13 +176,7 @@ void KeyPlan::PlanThreeCharacterStem(const std::string& stem) {
     for (char next : kCallCharacters) vote.Add(Resolve(stem + next), IsLetter(next) ? 10 : 1);
     const SourceTarget* usual = vote.Winner();
     m_threeStemTarget[stem] = usual;
-    for (char next : kCallCharacters) {
-        const std::string longer = stem + next;
-        const SourceTarget* target = Resolve(longer);
-        if (SameTarget(target, usual) || Forbidden(longer)) continue;
-        m_four.push_back(longer);
-        Assign(longer, target);
-    }
+    ListExtensions(stem, kCallCharacters, usual, m_four);
 }
 
 // A two-character stem of a letter and a digit (W1, R9): the letter after the digit may move it (R8F).
@@ -181,11 +186,18 @@ void KeyPlan::PlanTwoCharacterStem(const std::string& stem) {
     const SourceTarget* usual = Forbidden(stem) ? nullptr : vote.Winner();
     m_twoStemTarget[stem] = usual;
     Assign(stem, usual);
-    for (char next : kLetters) {
+    ListExtensions(stem, kLetters, usual, m_three);
+}
+
+// Lists every one-character extension of the stem that the source places elsewhere than the stem's
+// usual country, and gives it to that country's line.
+void KeyPlan::ListExtensions(const std::string& stem, std::string_view nextCharacters,
+                             const SourceTarget* usual, std::vector<std::string>& list) {
+    for (char next : nextCharacters) {
         const std::string longer = stem + next;
         const SourceTarget* target = Resolve(longer);
         if (SameTarget(target, usual) || Forbidden(longer)) continue;
-        m_three.push_back(longer);
+        list.push_back(longer);
         Assign(longer, target);
     }
 }
@@ -237,11 +249,13 @@ void KeyPlan::PlanAntarcticRussia() {
 // primary prefix as a key when that has the shape of a WPX stem and no prefix entry claims it.
 void KeyPlan::PlanExactCallCountries() {
     std::vector<bool> hasPrefix(m_source.countries.size(), false);
-    for (const auto& [prefix, target] : m_source.prefixes) hasPrefix[static_cast<std::size_t>(target.country)] = true;
+    for (const auto& [prefix, target] : m_source.prefixes)
+        hasPrefix[static_cast<std::size_t>(target.country)] = true;
     for (std::size_t country = 0; country < m_source.countries.size(); ++country) {
         const std::string& primary = m_source.countries[country].primaryPrefix;
-        const bool stemShape = (primary.size() == 3 || primary.size() == 4) && IsDigit(primary[2]) &&
-                               std::all_of(primary.begin(), primary.end(), [](char c) { return IsLetter(c) || IsDigit(c); });
+        const bool stemShape =
+            (primary.size() == 3 || primary.size() == 4) && IsDigit(primary[2]) &&
+            std::all_of(primary.begin(), primary.end(), [](char c) { return IsLetter(c) || IsDigit(c); });
         if (hasPrefix[country] || !stemShape || Forbidden(primary)) continue;
         const SourceTarget target = CountryTarget(static_cast<int>(country));
         if (SameTarget(&target, Resolve(primary))) continue;

@@ -50,7 +50,8 @@ void AddEntry(CountrySource& source, int country, std::string_view entry) {
     const SourceCountry& owner = source.countries[static_cast<std::size_t>(country)];
     SourceTarget target{country, owner.cqZone, owner.continent};
     if (const auto zone = ParseInt(Override(overrides, '(', ')'))) target.cqZone = *zone;
-    if (const auto continent = Override(overrides, '{', '}'); !continent.empty()) target.continent = continent;
+    if (const auto continent = Override(overrides, '{', '}'); !continent.empty())
+        target.continent = continent;
     auto& table = exact ? source.exactCalls : source.prefixes;
     table.insert_or_assign(std::string(call), std::move(target));
     if (!exact) source.longestPrefix = std::max(source.longestPrefix, call.size());

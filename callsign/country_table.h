@@ -20,12 +20,12 @@ namespace tallyhawk {
 struct CountryInfo {
     std::string record;
 
-    std::string Name() const;           // first 26 characters, trailing blanks removed
-    std::string Name25() const;         // first 25 characters, trailing blanks removed
-    std::string CqZone() const;         // columns 26-27; "5:" gives "5"
+    std::string Name() const;             // first 26 characters, trailing blanks removed
+    std::string Name25() const;           // first 25 characters, trailing blanks removed
+    std::string CqZone() const;           // columns 26-27; "5:" gives "5"
     std::string PrincipalPrefix() const;  // columns 31-36 up to the ":"; empty means an unknown country
-    std::string Continent() const;      // columns 38-39
-    std::string ContinentRest() const;  // column 38 to the end, trailing blanks removed
+    std::string Continent() const;        // columns 38-39
+    std::string ContinentRest() const;    // column 38 to the end, trailing blanks removed
     bool Empty() const { return record.empty(); }
 };
 

@@ -22,13 +22,15 @@ std::string RussianCqmKey(std::string_view call, std::string k, std::string_view
     const bool portable = EndsWith(call, "/P");
     if (call.find('/') == std::string_view::npos || portable) {
         const std::string_view areaDigit = LastChars(k, 1);
-        const std::string_view suffixLetter = k.size() < call.size() ? call.substr(k.size(), 1) : std::string_view{};
+        const std::string_view suffixLetter =
+            k.size() < call.size() ? call.substr(k.size(), 1) : std::string_view{};
         k = std::string("RA").append(areaDigit).append(suffixLetter);
     }
     if (portable && ListContainsCode(CqmSpecialAreaList, k)) k = std::string(LastChars(k, 3));
     if (k.size() > 3) {
         const std::string_view republic = LastChars(k, 2);
-        return ListContainsCode(CqmRepublicList, republic) ? "RA" + std::string(republic) : std::string(prefix);
+        return ListContainsCode(CqmRepublicList, republic) ? "RA" + std::string(republic)
+                                                           : std::string(prefix);
     }
     return k.empty() ? std::string(prefix) : k;
 }
