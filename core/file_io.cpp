@@ -3,6 +3,7 @@
 #include "core/file_io.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -176,14 +177,26 @@ bool RemoveFile(const std::filesystem::path& path) {
     return std::filesystem::remove(path, error);
 }
 
-bool CanAppendOrCreate(const std::filesystem::path& path) {
+bool HasRoomToAppend(const std::filesystem::path& path, std::uintmax_t bytes) {
+    // Room for the statistics and index entries written with the line.
+    constexpr std::uintmax_t kDiskReserve = 64 * 1024;
+    std::uintmax_t newSize = bytes;
     if (FileExists(path)) {
         FileDescriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
-        return file.Valid();
+        if (!file.Valid()) return false;
+        newSize += FileSizeOrZero(path);
+    } else {
+        std::error_code error;
+        if (!std::filesystem::is_directory(path.parent_path(), error)) return false;
+        if (::access(path.parent_path().c_str(), W_OK | X_OK) != 0) return false;
+    }
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && newSize > limit.rlim_cur) {
+        return false;
     }
     std::error_code error;
-    return std::filesystem::is_directory(path.parent_path(), error) &&
-           ::access(path.parent_path().c_str(), W_OK | X_OK) == 0;
+    const auto space = std::filesystem::space(path.parent_path(), error);
+    return error || space.available >= bytes + kDiskReserve;
 }
 
 }  // namespace tallyhawk

@@ -55,7 +55,9 @@ bool EnsureFolder(const std::filesystem::path& path);
 
 bool RemoveFile(const std::filesystem::path& path);
 
-// Whether the file can be opened for appending, or created when it does not exist yet.
-bool CanAppendOrCreate(const std::filesystem::path& path);
+// Whether `bytes` more can be appended to the file (or a new file of that size created): the file or
+// its folder is writable, the process's file-size limit allows the new size, and the disk has room.
+// Asked before anything else is written for a contact, so that a full disk refuses the contact whole.
+bool HasRoomToAppend(const std::filesystem::path& path, std::uintmax_t bytes);
 
 }  // namespace tallyhawk

@@ -4,7 +4,7 @@
 namespace tallyhawk::cli {
 
 const std::set<std::string, std::less<>> kValueOptions = {"folder", "settings", "contest", "band",
-                                                           "mode",   "date",     "batch"};
+                                                           "mode",   "date",     "batch", "from"};
 const std::set<std::string, std::less<>> kFlagOptions = {"help"};
 
 std::optional<std::string> CliArguments::Value(std::string_view name) const {

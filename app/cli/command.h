@@ -40,6 +40,9 @@ void PrintMessage(std::ostream& out, const Message& message, bool russian);
 // A started session; start-up warnings go to the error stream.
 LoggerSession StartSession(CommandContext& context);
 
+// HHMM as typed on the command line becomes HH:MM, the form of the time fields.
+std::string TimeFieldText(std::string_view time);
+
 int RunLog(CommandContext& context);
 int RunScore(CommandContext& context);
 int RunSet(CommandContext& context);
@@ -47,5 +50,10 @@ int RunSettings(CommandContext& context);
 int RunWpx(CommandContext& context);
 int RunLookup(CommandContext& context);
 int RunCty(CommandContext& context);
+int RunConvert(CommandContext& context);
+int RunImport(CommandContext& context);
+int RunValidate(CommandContext& context);
+int RunEdit(CommandContext& context);
+int RunDelete(CommandContext& context);
 
 }  // namespace tallyhawk::cli

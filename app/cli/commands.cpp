@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/cli/command.h"
+#include "core/text.h"
 
 namespace tallyhawk::cli {
 namespace {
@@ -85,6 +86,58 @@ constexpr std::string_view kCtyHelp =
     "    $ tallyhawk-cli --folder ~/tallyhawk cty cty.dat\n"
     "    346 countries, 340 lines written to /home/op/tallyhawk/dxcc/cty.dat with prx2.dat, prx3.dat and prx4.dat\n";
 
+constexpr std::string_view kConvertHelp =
+    "usage: tallyhawk-cli convert FILE [--from adif|cabrillo]\n"
+    "\n"
+    "Converts a log as the Files window does. An ADIF file (one record per line, each ending with\n"
+    "<EOR>) becomes QSO: lines appended to Convert.cbr; a Cabrillo log becomes ADIF records appended to\n"
+    "Convert.adi (an empty Convert.adi first gets the <EOH> header). The output file is in the current\n"
+    "directory and is never truncated. The direction follows the third-last character of FILE's name\n"
+    "(c: Cabrillo, a: ADIF); --from sets it for any other name. FILE is checked first (see validate);\n"
+    "a rejected file prints the error and writes nothing. Prints the last count (QSO: N) and Complete,\n"
+    "or No entries when nothing was converted. The own call is the Callsign setting (UNKNOWN if empty).\n"
+    "\n"
+    "Exit status: 0 converted, 1 rejected or not written, 2 usage error.\n";
+
+constexpr std::string_view kImportHelp =
+    "usage: tallyhawk-cli import FILE\n"
+    "\n"
+    "Replaces the logbook database (database/Logbook.idx and .bdx) with the records of an ADIF file:\n"
+    "every line with a CALL tag of 3 or more characters becomes one entry. FILE is checked first (see\n"
+    "validate); a rejected file prints the error and leaves the logbook as it was. Prints the last\n"
+    "count (QSO: N) and Complete.\n"
+    "\n"
+    "Exit status: 0 imported, 1 rejected or not written, 2 usage error.\n";
+
+constexpr std::string_view kValidateHelp =
+    "usage: tallyhawk-cli validate FILE\n"
+    "\n"
+    "Checks that FILE has the shape the converter reads. By the third-last character of the name:\n"
+    "c (Cabrillo): every line of more than 70 characters is exactly 81, and every QSO: line has blanks\n"
+    "between its fields and ends in a digit; a (ADIF): a line holds <EOH>, and from it on every line of\n"
+    "more than 6 characters ends with <EOR>; any other name passes unread.\n"
+    "\n"
+    "Exit status: 0 valid, 1 not valid (the error on stderr), 2 usage error.\n";
+
+constexpr std::string_view kEditHelp =
+    "usage: tallyhawk-cli edit N CALL DATE TIME BAND MODE SENT RCVD\n"
+    "\n"
+    "Corrects contact N (its number in the log view) as the edit dialog does: writes database/Edit.bak,\n"
+    "checks the fields (call of 3 or more characters, DATE YYYY-MM-DD, TIME HH:MM or HHMM, BAND one of\n"
+    "10 15 20 40 80 160, MODE one of PH CW RY PS, both exchanges filled in), then rewrites record N of the\n"
+    "contest index and the N-th QSO: line of the log. The statistics are not changed: run a reload\n"
+    "afterwards. A refused field or a number the files do not hold changes nothing.\n"
+    "\n"
+    "Exit status: 0 changed, 1 refused, 2 usage error.\n";
+
+constexpr std::string_view kDeleteHelp =
+    "usage: tallyhawk-cli delete N\n"
+    "\n"
+    "Removes contact N from the contest index and its QSO: line from the log, without asking. The\n"
+    "statistics are not changed: run a reload afterwards. A number the files do not hold changes nothing.\n"
+    "\n"
+    "Exit status: 0 deleted, 1 refused, 2 usage error.\n";
+
 constexpr std::array kCommands = {
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
     Command{"score", "print the score summary and the claimed score", kScoreHelp, RunScore},
@@ -93,6 +146,12 @@ constexpr std::array kCommands = {
     Command{"wpx", "print the WPX prefix of calls", kWpxHelp, RunWpx},
     Command{"lookup", "print the country, zone, continent and prefixes of calls", kLookupHelp, RunLookup},
     Command{"cty", "build the country files from an AD1C country file", kCtyHelp, RunCty},
+
+    Command{"convert", "convert an ADIF file to Convert.cbr or a Cabrillo log to Convert.adi", kConvertHelp, RunConvert},
+    Command{"import", "replace the logbook database with an ADIF file", kImportHelp, RunImport},
+    Command{"validate", "check that a log file can be converted", kValidateHelp, RunValidate},
+    Command{"edit", "correct a logged contact", kEditHelp, RunEdit},
+    Command{"delete", "remove a logged contact", kDeleteHelp, RunDelete},
 };
 
 }  // namespace
@@ -108,6 +167,11 @@ LoggerSession StartSession(CommandContext& context) {
     const Effects effects = session.Start();
     for (const auto& message : effects.messages) PrintMessage(context.err, message, session.Russian());
     return session;
+}
+
+std::string TimeFieldText(std::string_view time) {
+    if (time.size() == 4 && IsAllDigits(time)) return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(2));
+    return std::string(time);
 }
 
 }  // namespace tallyhawk::cli

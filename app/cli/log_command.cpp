@@ -9,12 +9,6 @@
 namespace tallyhawk::cli {
 namespace {
 
-// HHMM as typed on the command line becomes HH:MM, the form of the entry row.
-std::string TimeFieldText(std::string_view time) {
-    if (time.size() == 4 && IsAllDigits(time)) return std::string(time.substr(0, 2)) + ":" + std::string(time.substr(2));
-    return std::string(time);
-}
-
 // The first empty field of a refused row, said the way the operator can fix it.
 std::string RefusalText(const LoggerSession& session) {
     const EntryForm& entry = session.CurrentScreen().entry;

@@ -1,10 +1,13 @@
 // LoggerSession: start-up and saving a contact.
 #include "app/session/logger_session.h"
 
+#include "app/session/exchange_rules.h"
+#include "app/session/settings_message.h"
 #include "app/session/time_field.h"
 #include "core/mode.h"
 #include "core/text.h"
 #include "log/contest_log_writer.h"
+#include "log/qso_line.h"
 
 namespace tallyhawk {
 
@@ -58,8 +61,8 @@ Effects LoggerSession::SaveContact() {
     }
     const auto logPath = m_folder.ContestLogPath(m_settings.station.callsign);
     // Checked before the statistics learn of the contact, so that a log that cannot be written
-    // leaves every count as it was.
-    if (!CanAppendOrCreate(logPath)) return RefuseUnwritableLog(logPath);
+    // (read-only folder, full disk, file-size limit) leaves every count as it was.
+    if (!HasRoomToAppend(logPath, LogBytesFor(qso, logPath))) return RefuseUnwritableLog(logPath);
     RecordStatistics(qso);
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
@@ -74,6 +77,13 @@ Effects LoggerSession::SaveContact() {
     if (m_settings.setup.contest == "WPX") m_screen.entry[Field::ExchangeSent].clear();
     m_screen.entry[Field::ExchangeReceived].clear();
     return {};
+}
+
+std::uintmax_t LoggerSession::LogBytesFor(const QsoRecord& qso, const std::filesystem::path& logPath) const {
+    std::uintmax_t bytes = FormatQsoLine(qso, m_settings.station.callsign, m_settings.setup.transmitterId).size() +
+                           kLineEnd.size();
+    if (!FileExists(logPath)) bytes += FormatLogHeader(m_settings.setup.contest, m_settings.station).size();
+    return bytes;
 }
 
 bool LoggerSession::WriteLogLine(const QsoRecord& qso) const {
@@ -98,6 +108,26 @@ Effects LoggerSession::RefuseIncompleteRow() {
     effects.sounds.push_back(Sound::IncompleteRow);
     return effects;
 }
+
+void LoggerSession::ApplySettingsMessage(std::string_view text) {
+    const auto message = ParseSettingsMessage(text);
+    if (!message) return;
+    ProgramOptions& options = m_settings.options;
+    options.onTop = message->onTop;
+    options.hideToTray = message->hideToTray;
+    m_settings.setup.realTimeMode = message->realTimeMode;
+    if (message->date) m_screen.entry[Field::Date] = *message->date;
+    if (message->band) {
+        m_screen.entry[Field::Band] = *message->band;
+        ShowScore();
+    }
+    if (message->mode) m_screen.entry[Field::Mode] = *message->mode;
+    if (message->contest) m_settings.setup.contest = *message->contest;
+    if (message->callbookType) options.callbookType = *message->callbookType;
+    if (message->diskLetter) options.callbookDrive = CallbookDrive(*message->diskLetter, options.callbookType);
+}
+
+bool LoggerSession::ExchangeAcceptsLetters() const { return ExchangeAllowsLetters(m_settings.setup.contest); }
 
 bool LoggerSession::SyncContestLog() const {
     const auto path = m_folder.ContestLogPath(m_settings.station.callsign);

@@ -3,6 +3,7 @@
 // a contact's road; the front ends only render its screen and play its effects.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "app/session/effects.h"
@@ -11,10 +12,13 @@
 #include "app/session/settings_store.h"
 #include "callsign/country_table.h"
 #include "callsign/oblast_table.h"
+#include "convert/adif_import.h"
+#include "convert/log_conversion.h"
 #include "core/clock.h"
 #include "core/file_io.h"
 #include "core/program_folder.h"
 #include "core/qso_record.h"
+#include "log/contact_editor.h"
 #include "scoring/band_point_counters.h"
 #include "scoring/score_display.h"
 
@@ -37,6 +41,16 @@ public:
     // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
     Effects SaveContact();
 
+    // Rebuilds the contest index and the statistics from the contest log after checking its columns.
+    // `progress` receives the percentage read each time it grows (the window draws it).
+    Effects ReloadContestLog(const std::function<void(int)>& progress = {});
+
+    // A settings message from a settings dialog or another process; ignored without "settings:".
+    void ApplySettingsMessage(std::string_view text);
+
+    // Whether the exchange fields take letters in the current contest (otherwise digits only).
+    bool ExchangeAcceptsLetters() const;
+
     // The time field's repair when the operator leaves it.
     void LeaveTimeField();
 
@@ -50,6 +64,19 @@ public:
     // and call SyncContestLog once at its end.
     void SetLogDurability(Durability durability) { m_durability = durability; }
     bool SyncContestLog() const;
+
+    // The files window (logger_session_files.cpp): `status` receives every text of its status line.
+    ConversionResult ConvertLog(const std::filesystem::path& source, LogFormat format,
+                                const std::filesystem::path& outputFolder, const StatusSink& status = {}) const;
+    ImportResult ImportAdif(const std::filesystem::path& path, const StatusSink& status = {}) const;
+
+    // The contact editor (logger_session_edit.cpp). Opening contact `number` writes the transfer file
+    // and gives the dialog's fields; nothing when the row holds no contact. On a refused OK the dialog
+    // refills its fields from EditorFields().
+    std::optional<EditTransfer> OpenContactEditor(std::size_t number) const;
+    std::optional<EditTransfer> EditorFields() const;
+    ContactEditResult SaveEditedContact(const EditTransfer& typed);
+    ContactEditResult DeleteContact(std::size_t number);
 
     const Screen& CurrentScreen() const { return m_screen; }
     const ContestSetup& Setup() const { return m_settings.setup; }
@@ -74,10 +101,15 @@ private:
     void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
     void ShowScore();                               // logger_session_score.cpp
     void RefreshLogView();                          // logger_session_log_view.cpp
+    void ResetRecount();                            // logger_session_recount.cpp: before a reload
+    void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
+    void RemoveDerivedFiles() const;
+    void RecountLog(std::string_view log, const std::function<void(int)>& progress);
 
     Effects RefuseIncompleteRow();
     QsoRecord MakeQsoRecord() const;
     bool WriteLogLine(const QsoRecord& qso) const;
+    std::uintmax_t LogBytesFor(const QsoRecord& qso, const std::filesystem::path& logPath) const;
     Effects RefuseUnwritableLog(const std::filesystem::path& logPath) const;
 
     ProgramFolder m_folder;
@@ -92,6 +124,8 @@ private:
     OblastTable m_oblasts;
     std::string m_ownCountryPrefix;
     Durability m_durability = Durability::Synced;
+    std::string m_recountIndexCalls;    // contest index entries waiting for the next flush
+    std::string m_recountIndexRecords;
 };
 
 // "Missing DXCC tables!": shown at start-up when the program folder has no "dxcc" folder.

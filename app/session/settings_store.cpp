@@ -1,6 +1,7 @@
 // The program's persistent settings.
 #include "app/session/settings_store.h"
 
+#include "app/session/settings_message.h"
 #include "core/mode.h"
 #include "core/text.h"
 
@@ -104,8 +105,7 @@ void LoadContestSetup(const SettingsBackend& backend, const ClockReading& now, C
 void LoadOptions(const SettingsBackend& backend, ProgramOptions& options) {
     ReadString(backend, "CDROM", options.callbookType);
     ReadString(backend, "Disk", options.callbookDrive);
-    if (options.callbookType == "rac") options.callbookDrive += ":\\";
-    options.callbookDrive = ToLowerAscii(options.callbookDrive);
+    options.callbookDrive = CallbookDrive(options.callbookDrive, options.callbookType);
     options.hideToTray = ReadFlag(backend, "HideToTray");
     options.language = ReadFlag(backend, "Language");
     options.checkConfigOnStart = ReadFlag(backend, "CheckConfigOnStart");

@@ -19,8 +19,8 @@ TEST_F(FileIo, CreateOrAppendWritesTheHeaderOnlyOnce) {
 
 TEST_F(FileIo, MissingFolderOrFileIsReportedNotCreated) {
     EXPECT_FALSE(CreateOrAppend(PathOf("nowhere/log.cbr"), "H", "L", Durability::Synced));
-    EXPECT_FALSE(CanAppendOrCreate(PathOf("nowhere/log.cbr")));
-    EXPECT_TRUE(CanAppendOrCreate(PathOf("log.cbr")));
+    EXPECT_FALSE(HasRoomToAppend(PathOf("nowhere/log.cbr"), 10));
+    EXPECT_TRUE(HasRoomToAppend(PathOf("log.cbr"), 10));
     EXPECT_FALSE(ReadFile(PathOf("missing")).has_value());
     EXPECT_EQ(ReadFileOrEmpty(PathOf("missing")), "");
     EXPECT_FALSE(WriteAtOffset(PathOf("missing"), 0, "x"));
@@ -68,6 +68,12 @@ TEST_F(FileIo, AppendBeyondTheFileSizeLimitLeavesTheFileWhole) {
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(appended);
     EXPECT_EQ(Read("f"), std::string(100, 'x'));
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const bool roomFor20 = HasRoomToAppend(PathOf("f"), 20);
+    const bool roomFor21 = HasRoomToAppend(PathOf("f"), 21);
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_TRUE(roomFor20);
+    EXPECT_FALSE(roomFor21);
 }
 
 }  // namespace

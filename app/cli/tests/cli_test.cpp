@@ -88,6 +88,24 @@ TEST_F(CliTest, BatchKilledPartWayLeavesOnlyWholeLines) {
     EXPECT_EQ((log.size() - header) % 83, 0u);  // 81 characters and CR LF per line
 }
 
+TEST_F(CliTest, FileSizeLimitRefusesTheContactAndKeepsTheLogWhole) {
+    SetUpStation();
+    // bash counts the limit in 1024-byte blocks: the header (175 bytes) and ten 83-byte lines fit.
+    const std::string cli = "ulimit -f 1; exec '" + std::string(TALLYHAWK_CLI) + "' --folder '" +
+                            Folder().string() + "' --settings '" + (Folder() / "t.ini").string() + "' log ";
+    std::string before;
+    testing::ProcessResult result;
+    for (int i = 0; i < 20; ++i) {
+        before = Read("UA1AAA.cbr");
+        result = testing::RunProcess("/bin/bash", {"-c", cli + "DL" + std::to_string(i) + "AB 1200 1 2"});
+        if (result.exitCode != 0) break;
+    }
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("UA1AAA.cbr"), std::string::npos) << result.err;
+    EXPECT_EQ(Read("UA1AAA.cbr"), before);
+    EXPECT_EQ(QsoLines(), 10u);
+}
+
 TEST_F(CliTest, SetRefusesBadValuesAndWritesNothing) {
     const auto result = Cli({"set", "Callsign=DL1XYZ", "Language=yes", "Bogus=1"});
     EXPECT_EQ(result.exitCode, 1);

@@ -1,0 +1,105 @@
+#include "convert/log_file_check.h"
+
+#include "tests/support/program_folder_fixture.h"
+
+namespace tallyhawk {
+namespace {
+
+// A QSO: line as the program writes it: 81 characters, blanks between the fields.
+const std::string kQsoLine =
+    "QSO: 14000 CW 2002-02-16 1234 UA1AAA        599 1      DL1AB         599 123    0";
+
+TEST(LogFileKind, ThirdLastCharacterOfTheLowerCasedPath) {
+    const struct {
+        std::string_view path;
+        LogFileKind kind;
+    } cases[] = {
+        {"log.cbr", LogFileKind::Cabrillo},   {"C:\\Logs\\LOG.CBR", LogFileKind::Cabrillo},
+        {"x.c", LogFileKind::Unchecked},      {"log.adi", LogFileKind::Adif},
+        {"log.ADI", LogFileKind::Adif},       {"log.adif", LogFileKind::Unchecked},  // "dif"
+        {"contest.log", LogFileKind::Unchecked}, {"notes.txt", LogFileKind::Unchecked},
+        {"ab", LogFileKind::Unchecked},       {"", LogFileKind::Unchecked},
+        {"a.cab", LogFileKind::Cabrillo},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(LogFileKindOf(c.path), c.kind);
+    }
+}
+
+TEST(CabrilloCheck, HeaderLinesUpTo70AndQsoLinesOfExactly81) {
+    std::string wrongSeparator = kQsoLine;
+    wrongSeparator[43] = 'X';
+    std::string separatorNotChecked = kQsoLine;
+    separatorNotChecked[29] = 'X';  // between time and own call: not looked at
+    const struct {
+        std::string name;
+        std::string text;
+        bool valid;
+    } cases[] = {
+        {"program's own log", "START-OF-LOG: 2.0\r\nCALLSIGN: UA1AAA\r\n" + kQsoLine + "\r\n" + kQsoLine + "\r\n", true},
+        {"empty file", "", true},
+        {"header of 70", std::string(70, 'H') + "\n", true},
+        {"header of 71", std::string(71, 'H') + "\n", false},
+        {"header of 80", std::string(80, 'H') + "\n", false},
+        {"header of 81", std::string(81, 'H') + "\n", true},
+        {"header of 82", std::string(82, 'H') + "\n", false},
+        {"QSO line of 80 (no transmitter id)", kQsoLine.substr(0, 80) + "\r\n", false},
+        {"short QSO line", "QSO: 14000 CW\r\n", false},
+        {"QSO line ending in a letter", kQsoLine.substr(0, 80) + "A\r\n", false},
+        {"QSO line ending in punctuation", kQsoLine.substr(0, 80) + "*\r\n", true},
+        {"QSO line ending in a code-page byte", kQsoLine.substr(0, 80) + "\xC0\r\n", false},
+        {"field separator taken", wrongSeparator + "\r\n", false},
+        {"separator not in the list", separatorNotChecked + "\r\n", true},
+        {"lower-case qso: is a header line", "qso: short\r\n", true},
+        {"no line end at the end", kQsoLine, true},
+        {"LF line ends", kQsoLine + "\n" + kQsoLine + "\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(IsValidCabrilloText(c.text), c.valid);
+    }
+}
+
+TEST(AdifCheck, OneRecordPerLineFromTheHeaderEndOn) {
+    const std::string record = "<CALL:5>UA1AA<QSO_DATE:8>20020315<EOR>";
+    const struct {
+        std::string name;
+        std::string text;
+        bool valid;
+    } cases[] = {
+        {"header and records", "Exported\r\n<ADIF_VER:5>3.1.0\r\n<EOH>\r\n\r\n" + record + "\r\n" + record + "\r\n", true},
+        {"no header end", record + "\r\n", false},
+        {"empty file", "", false},
+        {"lower-case header end", "<eoh>\r\n" + record + "\r\n", false},
+        {"lower-case record end", "<EOH>\r\n<call:5>ua1aa<eor>\r\n", false},
+        {"trailing blanks after the record end", "<EOH>\r\n" + record + "   \r\n", true},
+        {"header end sharing a long line", "<ADIF_VER:5>3.1.0<EOH>\r\n" + record + "\r\n", false},
+        {"header end after a short text", "x<EOH>\r\n" + record + "\r\n", true},
+        {"record split over two lines", "<EOH>\r\n<CALL:5>UA1AA\r\n<QSO_DATE:8>20020315<EOR>\r\n", false},
+        {"short line of 6 ignored", "<EOH>\r\n<EOR> \r\nABCDEF\r\n" + record + "\r\n", true},
+        {"line of 7 without record end", "<EOH>\r\nABCDEFG\r\n", false},
+        {"lines before the header are free", "<CALL:5>UA1AA\r\n<EOH>\r\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(IsValidAdifText(c.text), c.valid);
+    }
+}
+
+using ValidateLogFileTest = testing::ProgramFolderFixture;
+
+TEST_F(ValidateLogFileTest, ReadsOnlyCabrilloAndAdifNames) {
+    Write("bad.cbr", std::string(75, 'x') + "\r\n");
+    Write("bad.txt", std::string(75, 'x') + "\r\n");
+    Write("good.adi", "<EOH>\r\n<CALL:5>UA1AA<EOR>\r\n");
+    EXPECT_FALSE(ValidateLogFile(PathOf("bad.cbr")));
+    EXPECT_TRUE(ValidateLogFile(PathOf("bad.txt")));
+    EXPECT_TRUE(ValidateLogFile(PathOf("good.adi")));
+    EXPECT_FALSE(ValidateLogFile(PathOf("missing.adi")));
+    EXPECT_FALSE(ValidateLogFile(PathOf("missing.cbr")));
+    EXPECT_FALSE(ValidateLogFile(PathOf("database")));  // a folder named like a log is no log
+}
+
+}  // namespace
+}  // namespace tallyhawk

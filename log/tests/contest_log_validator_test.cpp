@@ -1,0 +1,65 @@
+#include "log/contest_log_validator.h"
+#include "log/contest_log_writer.h"
+#include "log/logged_contact.h"
+#include "log/qso_line.h"
+#include "tests/support/program_folder_fixture.h"
+
+namespace tallyhawk {
+namespace {
+
+const std::string kLine = "QSO:  7000 CW 2002-02-16 1234 UA1AAA        599 1      DL1AB         599 123    0";
+
+TEST(LogLineCheck, LengthsBlanksAndLastCharacter) {
+    EXPECT_TRUE(ValidContestLogLine(kLine));
+    EXPECT_TRUE(ValidContestLogLine("START-OF-LOG: 2.0"));
+    EXPECT_TRUE(ValidContestLogLine(std::string(70, 'A')));
+    EXPECT_FALSE(ValidContestLogLine(std::string(71, 'A')));  // a long header line
+    EXPECT_TRUE(ValidContestLogLine(std::string(81, 'A')));
+    EXPECT_FALSE(ValidContestLogLine(kLine + "1"));            // two-digit transmitter id
+    std::string letterAtEnd = kLine;
+    letterAtEnd.back() = 'A';
+    EXPECT_FALSE(ValidContestLogLine(letterAtEnd));
+    for (std::size_t column : {5, 11, 14, 25, 44, 48, 55, 69, 73, 80}) {
+        std::string shifted = kLine;
+        shifted[column - 1] = 'X';
+        EXPECT_FALSE(ValidContestLogLine(shifted)) << column;
+    }
+    EXPECT_FALSE(ValidContestLogLine("QSO: 14000"));  // short QSO: line lacks its blanks
+    EXPECT_TRUE(ValidContestLogLine("QSOX 14000"));
+}
+
+using LogCheck = testing::ProgramFolderFixture;
+
+TEST_F(LogCheck, WholeFileWithEitherLineEnd) {
+    EXPECT_FALSE(ContestLogValidator(PathOf("missing.cbr")).passed);
+    Write("empty.cbr", "");
+    EXPECT_TRUE(ContestLogValidator(PathOf("empty.cbr")).passed);
+    Write("crlf.cbr", FormatLogHeader("CQ", StationProfile{"UA1AAA"}) + kLine + "\r\n" + kLine + "\r\n");
+    EXPECT_TRUE(ContestLogValidator(PathOf("crlf.cbr")).passed);
+    Write("lf.cbr", "START-OF-LOG: 2.0\n" + kLine + "\n" + kLine);
+    EXPECT_TRUE(ContestLogValidator(PathOf("lf.cbr")).passed);
+    Write("bad.cbr", "START-OF-LOG: 2.0\r\n" + kLine + "\r\n" + kLine + "7\r\n");
+    const auto bad = ContestLogValidator(PathOf("bad.cbr"));
+    EXPECT_FALSE(bad.passed);
+    EXPECT_EQ(bad.badLine, 3u);
+}
+
+TEST(LoggedContactRead, FieldsAreCutByColumn) {
+    const LoggedContact contact = ReadLoggedContact(kLine);
+    EXPECT_EQ(contact.call, "DL1AB");
+    EXPECT_EQ(contact.band, "40");
+    EXPECT_EQ(contact.summary, "2002-02-16,1234,40,CW,1,123");
+
+    QsoRecord qso{"ABCDEFGHIJKLMN", "2002-02-16", "1234", "6", "PH", "123456", "ABCDEF"};
+    const LoggedContact odd = ReadLoggedContact(FormatQsoLine(qso, "UA1AAA", "0"));
+    EXPECT_EQ(odd.call, "ABCDEFGHIJKLM");  // 13 characters survive
+    EXPECT_EQ(odd.band, "**");
+    EXPECT_EQ(odd.summary, "2002-02-16,1234,**,PH,12345,ABCDEF");
+    std::string fiftyKey = kLine;
+    fiftyKey.replace(5, 2, "50");
+    EXPECT_EQ(ReadLoggedContact(fiftyKey).band, "50");
+    EXPECT_EQ(ReadLoggedContact("QSO:").summary, ",,**,,,");
+}
+
+}  // namespace
+}  // namespace tallyhawk
