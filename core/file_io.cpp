@@ -77,6 +77,7 @@ bool AppendOrRollBack(FileDescriptor& file, std::string_view bytes, Durability d
 std::optional<std::string> ReadFile(const std::filesystem::path& path) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
+    // A folder opens like a file, but it has no contents to read.
     if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
     // Sized from the file's length and read in large blocks: whole-file reads run on every keystroke.
     std::string contents(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1, '\0');
@@ -131,6 +132,15 @@ bool WriteAtOffset(const std::filesystem::path& path, std::uint64_t offset, std:
                    Durability durability) {
     FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
     return file.Valid() && PwriteAll(file.Get(), bytes, static_cast<off_t>(offset)) && Finish(file, durability);
+}
+
+bool OverwriteFile(const std::filesystem::path& path, std::string_view contents, Durability durability) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    struct stat info {};
+    if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || !PwriteAll(file.Get(), contents, 0)) return false;
+    const auto size = static_cast<off_t>(contents.size());
+    if (info.st_size > size && ::ftruncate(file.Get(), size) != 0) return false;
+    return Finish(file, durability);
 }
 
 bool ReplaceFile(const std::filesystem::path& path, std::string_view contents) {

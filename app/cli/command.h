@@ -48,6 +48,7 @@ void TypeCallAndLeave(LoggerSession& session, std::string_view call);
 
 int RunHistory(CommandContext& context);
 int RunLog(CommandContext& context);
+int RunScore(CommandContext& context);
 int RunSet(CommandContext& context);
 int RunSettings(CommandContext& context);
 int RunWpx(CommandContext& context);

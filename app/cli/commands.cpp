@@ -25,6 +25,14 @@ constexpr std::string_view kLogHelp =
     "Exit status: 0 when every contact was logged, 1 when a contact was refused or a line skipped,\n"
     "2 on a usage error.\n";
 
+constexpr std::string_view kScoreHelp =
+    "usage: tallyhawk-cli score\n"
+    "\n"
+    "Prints the score summary of the stored contest as the window shows it after start-up: the rows of\n"
+    "the score grid, header row first, cells separated by TAB, then a last line holding only the claimed\n"
+    "score. The contacts and points of each band are restored from statistics/<Callsign>.sf, and the\n"
+    "multipliers are counted in the statistics files that every logged contact updates.\n";
+
 constexpr std::string_view kSetHelp =
     "usage: tallyhawk-cli set NAME=VALUE ...\n"
     "\n"
@@ -144,6 +152,7 @@ constexpr std::string_view kHistoryHelp =
 
 constexpr std::array kCommands = {
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
+    Command{"score", "print the score summary and the claimed score", kScoreHelp, RunScore},
     Command{"set", "write settings values", kSetHelp, RunSet},
     Command{"settings", "print every settings value", kSettingsHelp, RunSettings},
     Command{"wpx", "print the WPX prefix of calls", kWpxHelp, RunWpx},

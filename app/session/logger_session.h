@@ -24,6 +24,8 @@
 #include "database/call_history.h"
 #include "database/log_view.h"
 #include "log/contact_editor.h"
+#include "scoring/band_point_counters.h"
+#include "scoring/score_display.h"
 
 namespace tallyhawk {
 
@@ -40,6 +42,8 @@ struct Screen {
     std::vector<LookupRow> lookupView;   // the history rows under the header of kLookupViewColumns
     std::string callLabel;               // the call whose history is shown, right-aligned
     StatusLabel status;
+    ScoreGrid scoreGrid;     // the score summary, header row first
+    std::string scoreLabel;  // the claimed score
 };
 
 class LoggerSession {
@@ -105,6 +109,7 @@ public:
     const StationProfile& Station() const { return m_settings.station; }
     const ProgramOptions& Options() const { return m_settings.options; }
     const BandQsoCounters& QsoCounters() const { return m_qsoCounters; }
+    const BandPointCounters& PointCounters() const { return m_pointCounters; }
     const ProgramFolder& Folder() const { return m_folder; }
     bool Russian() const { return m_settings.options.language; }
 
@@ -154,6 +159,7 @@ private:
     LoadedSettings m_settings;
     ColorSettings m_colors{};
     BandQsoCounters m_qsoCounters;
+    BandPointCounters m_pointCounters;
     Screen m_screen;
     CountryTable m_countries;
     OblastTable m_oblasts;

@@ -15,6 +15,7 @@ Effects LoggerSession::ReloadContestLog(const std::function<void(int)>& progress
         if (!m_settings.station.callsign.empty() && exists) effects.messages.push_back(LogNotValidMessage(fileName));
     } else if (const auto log = ReadFile(logPath)) {
         m_qsoCounters.Clear();
+        m_pointCounters.Clear();
         ResetRecount();
         RemoveDerivedFiles();
         RecountLog(*log, progress);

@@ -1,14 +1,53 @@
 // LoggerSession: the statistics of each saved contact and the score display.
 #include "app/session/logger_session.h"
-#include "database/contest_index.h"
+#include "scoring/contest_table.h"
+#include "scoring/score_file.h"
+#include "scoring/score_highlight.h"
+#include "scoring/statistics_update.h"
 
 namespace tallyhawk {
+namespace {
 
-void LoggerSession::RecordStatistics(const QsoRecord& qso) {
-    const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
-    (void)AppendContestIndex(files, ContestIndexEntry(qso.call), ContestIndexRecord(MakeQsoSummary(qso)));
+std::int32_t ColorNamed(const ColorSettings& colors, std::string_view name) {
+    for (std::size_t i = 0; i < kColorDefinitions.size(); ++i) {
+        if (kColorDefinitions[i].name == name) return colors[i];
+    }
+    return 0;
 }
 
-void LoggerSession::ShowScore() {}
+OwnStation OwnStationOf(const StationProfile& station, const std::string& ownCountryPrefix) {
+    return {station.callsign, ownCountryPrefix, station.continent};
+}
+
+}  // namespace
+
+// Runs before the log line is written; it also appends the contact to the contest index.
+void LoggerSession::RecordStatistics(const QsoRecord& qso) {
+    const OwnStation own = OwnStationOf(m_settings.station, m_ownCountryPrefix);
+    const StatisticsUpdate update{m_folder, m_settings.setup.contest, own, m_countries};
+    UpdateStatistics(update, qso.call, MakeQsoSummary(qso), m_pointCounters);
+}
+
+// Merges the counters with the score file first: after a restart this restores the contacts and
+// points of every band.
+void LoggerSession::ShowScore() {
+    const StatisticsStore store(m_folder);
+    const std::string& ownCall = m_settings.station.callsign;
+    MergeScoreFile(store, ownCall, m_qsoCounters, m_pointCounters);
+    const ContestRules* rules = RulesFor(m_settings.setup.contest);
+    if (!rules) {
+        m_screen.scoreGrid = {};
+        m_screen.scoreLabel = ScoreLabelText(0);
+        return;
+    }
+    const ScoreLayout layout = rules->layout(OwnStationOf(m_settings.station, m_ownCountryPrefix));
+    const std::string key = HighlightKeyFor(layout.highlight, m_screen.entry[Field::Call],
+                                            m_screen.entry[Field::ExchangeReceived], m_countries);
+    ScoreDisplay display = BuildScoreDisplay(layout, {m_qsoCounters, m_pointCounters}, store, ownCall, key);
+    ColourLabelCells(display.grid, m_screen.scoreGrid,
+                     {ColorNamed(m_colors, "GridBackColorWorked"), ColorNamed(m_colors, "GridBackColorNotWorked")});
+    m_screen.scoreGrid = std::move(display.grid);
+    m_screen.scoreLabel = ScoreLabelText(display.claimedScore);
+}
 
 }  // namespace tallyhawk

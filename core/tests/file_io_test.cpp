@@ -49,6 +49,22 @@ TEST_F(FileIo, ReplaceLeavesNoTemporaryBehind) {
     EXPECT_FALSE(FileExists(PathOf("f.tmp")));
 }
 
+TEST_F(FileIo, OverwriteCreatesGrowsAndCutsTheFile) {
+    ASSERT_TRUE(OverwriteFile(PathOf("f"), "first"));
+    EXPECT_EQ(Read("f"), "first");
+    ASSERT_TRUE(OverwriteFile(PathOf("f"), "second one"));
+    EXPECT_EQ(Read("f"), "second one");
+    ASSERT_TRUE(OverwriteFile(PathOf("f"), "3rd"));
+    EXPECT_EQ(Read("f"), "3rd");
+    EXPECT_FALSE(OverwriteFile(PathOf("nowhere/f"), "x"));
+}
+
+TEST_F(FileIo, AFolderReadsAsNoFile) {
+    std::filesystem::create_directory(PathOf("folder"));
+    EXPECT_FALSE(ReadFile(PathOf("folder")).has_value());
+    EXPECT_EQ(ReadFileOrEmpty(PathOf("folder")), "");
+}
+
 TEST_F(FileIo, AppendBeyondTheFileSizeLimitLeavesTheFileWhole) {
     Write("f", std::string(100, 'x'));
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);

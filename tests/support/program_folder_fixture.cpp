@@ -54,6 +54,14 @@ void ProgramFolderFixture::CopyShippedDxcc() const {
     }
 }
 
+void ProgramFolderFixture::CopyTestData(const std::string& from, const std::string& into) const {
+    std::filesystem::create_directories(m_folder / into);
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_TEST_DATA) / from)) {
+        std::filesystem::copy_file(entry.path(), m_folder / into / entry.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
 std::string TestData(const std::string& name) { return ReadAll(std::filesystem::path(TALLYHAWK_TEST_DATA) / name); }
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,

@@ -23,6 +23,9 @@ protected:
     // Copies the shipped country files (data/dxcc) into the folder's dxcc/.
     void CopyShippedDxcc() const;
 
+    // Copies every file of a folder of tests/data into a folder of the program folder.
+    void CopyTestData(const std::string& from, const std::string& into) const;
+
 private:
     std::filesystem::path m_folder;
 };

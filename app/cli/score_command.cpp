@@ -1,0 +1,23 @@
+// tallyhawk-cli score: the score summary of the stored contest, as the window shows it after start-up.
+#include <ostream>
+
+#include "app/cli/command.h"
+
+namespace tallyhawk::cli {
+
+int RunScore(CommandContext& context) {
+    if (!context.arguments.positionals.empty()) {
+        context.err << "score takes no arguments (see tallyhawk-cli score --help)\n";
+        return kExitUsage;
+    }
+    const LoggerSession session = StartSession(context);
+    const Screen& screen = session.CurrentScreen();
+    for (const ScoreRow& row : screen.scoreGrid.rows) {
+        for (std::size_t i = 0; i < row.cells.size(); ++i) context.out << (i ? "\t" : "") << row.cells[i];
+        context.out << "\n";
+    }
+    context.out << screen.scoreLabel << "\n";
+    return kExitOk;
+}
+
+}  // namespace tallyhawk::cli

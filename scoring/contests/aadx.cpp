@@ -1,0 +1,37 @@
+// AADX: contacts with Asia count; Asian stations collect countries, the others Asian prefixes.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+namespace {
+
+bool IsAsian(std::string_view continent) { return continent == "AS"; }
+
+}  // namespace
+
+int AadxPoints(const ContactFacts& q, const OwnStation& own) {
+    int p = 0;
+    if (IsAsian(own.continent) && !IsAsian(q.cont) && q.country != own.country) {
+        p = 3;
+    } else if (IsAsian(q.cont) && q.country != own.country) {
+        p = 1;
+    }
+    return PointsByBand(q.band, {2 * p, p, p, p, 2 * p, 3 * p});
+}
+
+// The band file is opened before the rule knows whether the contact counts, so it exists afterwards.
+void AadxMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierFiles& files) {
+    const std::string file = BandFile(q, "x");
+    files.Open(file);
+    if (!IsAsian(own.continent) && IsAsian(q.cont)) {
+        files.FindOrAppend(file, CountryEntry(q.wpx));
+    } else if (IsAsian(own.continent) && q.country != own.country) {
+        files.FindOrAppend(file, CountryEntry(q.country));
+    }
+}
+
+ScoreLayout AadxLayout(const OwnStation& own) {
+    return BandLayout({{IsAsian(own.continent) ? "DXCC" : "Prefix", "x", 6}});
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,24 @@
+// CQ-M: countries of the CQ-M list (Russian call areas and republics counted apart) on every band.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+
+int CqmPoints(const ContactFacts& q, const OwnStation& own) {
+    const bool sameContinent = q.cont == own.continent;
+    if (q.cqmKey == own.country && sameContinent) return 1;
+    if (q.cqmKey != own.country && sameContinent) return 2;
+    return sameContinent ? 0 : 3;
+}
+
+void CqmMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles& files) {
+    files.FindOrAppend(BandFile(q, "x"), CountryEntry(q.cqmKey));
+}
+
+ScoreLayout CqmLayout(const OwnStation&) {
+    ScoreLayout layout = BandLayout({{"P150C", "x", 6}});
+    layout.highlight = HighlightKey::CqmKey;
+    return layout;
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,22 @@
+// CQ WW DX: points by continent; countries and CQ zones per band.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+
+// Shared with WPX DX: nothing for the own country, 3 across continents, 2 inside North America, else 1.
+int DxContinentPoints(const ContactFacts& q, const OwnStation& own) {
+    if (q.country == own.country) return 0;
+    if (q.cont != own.continent) return 3;
+    if (q.cont == "NA") return 2;
+    return 1;
+}
+
+void CqWwDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles& files) {
+    files.FindOrAppend(BandFile(q, "x"), CountryEntry(q.country));
+    files.FindOrAppend(BandFile(q, "z"), CodeEntry(q.exch));  // the received exchange is the CQ zone
+}
+
+ScoreLayout CqWwDxLayout(const OwnStation&) { return CountryAndZoneLayout("DXCC", "Zone"); }
+
+}  // namespace tallyhawk

@@ -1,0 +1,18 @@
+// LZ DX: Bulgarian stations score most; the received exchange (the ITU zone) is the multiplier.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+
+int LzDxPoints(const ContactFacts& q, const OwnStation& own) {
+    if (own.country != "LZ" && q.country == "LZ") return 6;
+    return q.cont != own.continent ? 3 : 1;
+}
+
+void LzDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles& files) {
+    files.FindOrAppend(BandFile(q, "x"), CodeEntry(q.exch));
+}
+
+ScoreLayout LzDxLayout(const OwnStation&) { return BandLayout({{"ITU", "x", 4}}); }
+
+}  // namespace tallyhawk

@@ -1,0 +1,23 @@
+// OCEANIA DX: contacts with Oceania (every contact of an Oceanian station) count, with WPX prefixes
+// per band.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+namespace {
+
+bool Counts(const ContactFacts& q, const OwnStation& own) { return own.continent == "OC" || q.cont == "OC"; }
+
+}  // namespace
+
+int OceaniaDxPoints(const ContactFacts& q, const OwnStation& own) {
+    return Counts(q, own) ? PointsByBand(q.band, {3, 2, 1, 5, 10, 20}) : 0;
+}
+
+void OceaniaDxMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierFiles& files) {
+    if (Counts(q, own)) files.FindOrAppend(BandFile(q, "x"), CountryEntry(q.wpx));
+}
+
+ScoreLayout OceaniaDxLayout(const OwnStation&) { return BandLayout({{"Prefix", "x", 6}}); }
+
+}  // namespace tallyhawk

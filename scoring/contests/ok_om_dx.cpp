@@ -1,0 +1,36 @@
+// OK-OM DX: only contacts between Czech/Slovak and other stations count; the world collects districts,
+// Czech and Slovak stations collect WPX prefixes.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+namespace {
+
+bool IsCzechOrSlovak(std::string_view country) { return country == "OK" || country == "OM"; }
+
+bool CrossesOkOm(const ContactFacts& q, const OwnStation& own) {
+    return IsCzechOrSlovak(own.country) != IsCzechOrSlovak(q.country);
+}
+
+}  // namespace
+
+int OkOmDxPoints(const ContactFacts& q, const OwnStation& own) {
+    if (!CrossesOkOm(q, own)) return 0;
+    const std::string_view foreignContinent = IsCzechOrSlovak(own.country) ? q.cont : own.continent;
+    return foreignContinent == "EU" ? 1 : 3;
+}
+
+// The band file is opened before the rule knows whether the contact counts, so it exists afterwards.
+void OkOmDxMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierFiles& files) {
+    const std::string file = BandFile(q, "x");
+    files.Open(file);
+    if (!CrossesOkOm(q, own)) return;
+    const std::string_view key = IsCzechOrSlovak(own.country) ? std::string_view(q.wpx) : LastChars(q.exch, 3);
+    files.FindOrAppend(file, PaddedEntry(key));
+}
+
+ScoreLayout OkOmDxLayout(const OwnStation& own) {
+    return BandLayout({{IsCzechOrSlovak(own.country) ? "Prefix" : "District", "x", 6}});
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,68 @@
+// RSGB 21/28 and RSGB 7 MHZ: only contacts between British and non-British stations count; the world
+// collects British districts, British stations collect countries (call areas in the large countries).
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+namespace {
+
+constexpr std::string_view kRsgbCallAreaCountries = " JA W VE VK ZL ZS ";
+constexpr std::string_view kRsgbFarContinents = " NA SA AF AS ";
+
+bool IsBritish(std::string_view country) { return InList(BritishList, country); }
+
+bool CrossesBritain(const ContactFacts& q, const OwnStation& own) {
+    return IsBritish(own.country) != IsBritish(q.country);
+}
+
+// On 40 m the points follow the continent of the non-British side.
+int FortyMetrePoints(std::string_view continent) {
+    if (continent == "EU") return 5;
+    if (continent == "OC") return 30;
+    return InListBare(kRsgbFarContinents, continent) ? 15 : 0;
+}
+
+// The last three characters of the district exchange, without a leading digit.
+std::string_view DistrictKey(std::string_view exch) {
+    std::string_view key = LastChars(exch, 3);
+    if (!key.empty() && CharCode(key.front()) < 'A') key.remove_prefix(1);
+    return key;
+}
+
+}  // namespace
+
+int RsgbPoints(const ContactFacts& q, const OwnStation& own) {
+    if (!CrossesBritain(q, own)) return 0;
+    if (q.band == Band::M10 || q.band == Band::M15) return 3;
+    if (q.band != Band::M40) return 0;
+    return FortyMetrePoints(IsBritish(own.country) ? std::string_view(q.cont) : std::string_view(own.continent));
+}
+
+// The band file is opened before the rule knows whether the contact counts, so it exists afterwards.
+void RsgbMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierFiles& files) {
+    const std::string file = BandFile(q, "x");
+    files.Open(file);
+    if (!CrossesBritain(q, own)) return;
+    if (!IsBritish(own.country)) {
+        files.FindOrAppend(file, PaddedEntry(DistrictKey(q.exch)));
+        return;
+    }
+    const bool callArea = InList(kRsgbCallAreaCountries, q.country);
+    files.FindOrAppend(file, PaddedEntry(callArea ? q.wpx : q.country));
+}
+
+namespace {
+
+ScoreLayout RsgbLayout(const OwnStation& own, BandSet rows) {
+    ScoreLayout layout = BandLayout({{IsBritish(own.country) ? "DXCC" : "District", "x", 6}}, rows);
+    layout.scoredPointSlots = kRsgbBands;
+    return layout;
+}
+
+}  // namespace
+
+ScoreLayout Rsgb21And28Layout(const OwnStation& own) { return RsgbLayout(own, kRsgbTwentyOneTwentyEight); }
+
+ScoreLayout Rsgb7MhzLayout(const OwnStation& own) { return RsgbLayout(own, kFortyOnly); }
+
+}  // namespace tallyhawk

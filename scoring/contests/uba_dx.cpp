@@ -1,0 +1,42 @@
+// UBA DX: Belgian stations collect countries; the others collect Belgian provinces, ON prefixes and
+// European countries.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+namespace {
+
+bool IsBelgian(std::string_view country) { return country == "ON"; }
+
+}  // namespace
+
+int UbaDxPoints(const ContactFacts& q, const OwnStation& own) {
+    if (!IsBelgian(own.country)) {
+        if (IsBelgian(q.country)) return 10;
+        return InList(EuCountryList, q.country) ? 3 : 1;
+    }
+    if (InList(EuCountryList, q.country)) return 2;
+    return IsBelgian(q.country) ? 1 : 3;
+}
+
+void UbaDxMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierFiles& files) {
+    if (IsBelgian(own.country)) {
+        files.FindOrAppend(BandFile(q, "x"), CountryEntry(q.country));
+    } else if (IsBelgian(q.country)) {
+        const std::string_view province = LastChars(q.exch, 2);
+        files.FindOrAppendIf(BandFile(q, "z"), CodeEntry(province), InList(BelgianProvinceList, province));
+        files.FindOrAppend(BandFile(q, "y"), CountryEntry(q.wpx));
+    } else if (InList(EuCountryList, q.country)) {
+        files.FindOrAppend(BandFile(q, "x"), CountryEntry(q.country));
+    }
+}
+
+ScoreLayout UbaDxLayout(const OwnStation& own) {
+    ScoreLayout layout = IsBelgian(own.country)
+                             ? BandLayout({{"DXCC", "x", 6}}, kTenToEighty)
+                             : BandLayout({{"Prov", "z", 4}, {"Pfx", "y", 6}, {"Euro", "x", 6}}, kTenToEighty);
+    layout.scoredPointSlots = kTenToEighty;
+    return layout;
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,23 @@
+// WPX DX: points as CQ WW DX; WPX prefixes once per contest, and per band the prefixes first worked there.
+#include "scoring/contests/contest_rule_units.h"
+#include "scoring/contests/rule_helpers.h"
+
+namespace tallyhawk {
+
+// The contest file is searched bare: once AK1 is stored, K1 counts as worked. A prefix new to the contest
+// is also written to its band's file, which therefore counts the new prefixes first worked on that band.
+void WpxDxMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierFiles& files) {
+    const MultiplierEntry prefix = BarePrefixEntry(q.wpx);
+    if (files.FindOrAppend(WpxFileName(own.call), prefix)) files.Append(BandFile(q, "x"), prefix);
+}
+
+ScoreLayout WpxDxLayout(const OwnStation&) {
+    ScoreLayout layout = BandLayout({{"New Prefix", "x", 6}});
+    layout.pointsHeader = "QSO Points";
+    layout.columnWidths = {61, 55, 60, 65};
+    layout.highlight = HighlightKey::None;
+    layout.multipliersFromWpxFile = true;
+    return layout;
+}
+
+}  // namespace tallyhawk
