@@ -26,6 +26,7 @@
 #include "log/contact_editor.h"
 #include "scoring/band_point_counters.h"
 #include "scoring/score_display.h"
+#include "scoring/statistics_recount.h"
 
 namespace tallyhawk {
 
@@ -46,6 +47,13 @@ struct Screen {
     std::string scoreLabel;  // the claimed score
 };
 
+// What a reload did. A refused log changes nothing; its messages (when the window shows any) say why.
+enum class ReloadStatus { Reloaded, NoLogFile, InvalidLine };
+struct ReloadResult : Effects {
+    ReloadStatus status = ReloadStatus::Reloaded;
+    std::optional<std::size_t> badLine;  // the first line the reload check refused (1-based)
+};
+
 class LoggerSession {
 public:
     LoggerSession(ProgramFolder folder, SettingsBackend& settings, Clock clock = ReadSystemClock);
@@ -57,8 +65,8 @@ public:
     Effects SaveContact();
 
     // Rebuilds the contest index and the statistics from the contest log after checking its columns.
-    // `progress` receives the percentage read each time it grows (the window draws it).
-    Effects ReloadContestLog(const std::function<void(int)>& progress = {});
+    // `progress` receives the percentage read each time it grows (the window draws it as "37 %").
+    ReloadResult ReloadContestLog(const std::function<void(int)>& progress = {});
 
     // A settings message from a settings dialog or another process; ignored without "settings:".
     void ApplySettingsMessage(std::string_view text);
@@ -132,6 +140,7 @@ public:
 private:
     // Steps of start-up and of a save, each in the file of its subsystem.
     void LoadCallsignData();                        // logger_session_callsign.cpp
+    OwnStation OwnStationNow() const;               // logger_session_score.cpp
     void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
     void ShowScore();                               // logger_session_score.cpp
     void SetupViews(ViewSelection which);           // logger_session_log_view.cpp
@@ -143,6 +152,7 @@ private:
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
     void ResetRecount();                            // logger_session_recount.cpp: before a reload
     void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
+    void StartFromNothing();
     void RemoveDerivedFiles() const;
     void RecountLog(std::string_view log, const std::function<void(int)>& progress);
 
@@ -167,8 +177,7 @@ private:
     std::string m_currentCall;
     bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;
-    std::string m_recountIndexCalls;    // contest index entries waiting for the next flush
-    std::string m_recountIndexRecords;
+    StatisticsRecount m_recount;  // the index buffers and multiplier copies of a reload
 };
 
 // "Missing DXCC tables!": shown at start-up when the program folder has no "dxcc" folder.
