@@ -13,6 +13,7 @@
 #include "app/session/entry_form.h"
 #include "app/session/settings_backend.h"
 #include "app/session/settings_store.h"
+#include "callsign/call_info.h"
 #include "callsign/country_table.h"
 #include "callsign/oblast_table.h"
 #include "convert/adif_import.h"
@@ -31,9 +32,11 @@
 namespace tallyhawk {
 
 // The information label under the entry row: the worked-before alarm and the multiplier status.
+enum class StatusFont { Info, Alarm };  // bold Arial 5 wide; bold Arial 14 pixels high and 6 wide
 struct StatusLabel {
     std::string text;
     std::string_view color = "InfoColor";  // colour setting of the text
+    StatusFont font = StatusFont::Info;
 };
 
 struct Screen {
@@ -43,6 +46,7 @@ struct Screen {
     std::vector<LookupRow> lookupView;   // the history rows under the header of kLookupViewColumns
     std::string callLabel;               // the call whose history is shown, right-aligned
     StatusLabel status;
+    CallInfoRows callInfo;   // the call information panel, filled once per typed call
     ScoreGrid scoreGrid;     // the score summary, header row first
     std::string scoreLabel;  // the claimed score
 };
@@ -150,6 +154,8 @@ private:
     Effects CheckWorkedBefore();                    // logger_session_worked_before.cpp
     void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
+    void ShowMultiplierStatus();                    // logger_session_call_status.cpp
+    void ShowCallInfo();                            // logger_session_call_status.cpp
     void ResetRecount();                            // logger_session_recount.cpp: before a reload
     void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
     void StartFromNothing();
