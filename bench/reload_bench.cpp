@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "app/session/logger_session.h"
+#include "bench/bench_support.h"
 #include "core/text.h"
 #include "log/contest_log_writer.h"
 #include "log/qso_line.h"
@@ -17,25 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Real contest calls from the Super Check Partial file when installed, else made-up ones.
-std::vector<std::string> Calls() {
-    std::vector<std::string> calls;
-    std::ifstream in("/usr/share/hamradio-files/MASTER.SCP");
-    for (std::string line; std::getline(in, line);) {
-        const std::string_view call = TrimWhitespace(line);
-        if (!call.empty() && call.front() != '#') calls.emplace_back(call);
-    }
-    for (int i = 0; calls.size() < 1000; ++i) calls.push_back("DL" + std::to_string(i % 10) + "A" + char('A' + i % 26));
-    return calls;
-}
-
 fs::path MakeFolder(MemorySettingsBackend& store) {
     const fs::path folder = fs::temp_directory_path() / "tallyhawk-bench-reload";
     fs::remove_all(folder);
-    for (const char* sub : {"dxcc", "database", "statistics"}) fs::create_directories(folder / sub);
-    for (const auto& entry : fs::directory_iterator(fs::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
-        fs::copy_file(entry.path(), folder / "dxcc" / entry.path().filename());
-    }
+    for (const char* sub : {"database", "statistics"}) fs::create_directories(folder / sub);
+    CopyShippedCountryFiles(folder);
     (void)LoadSettings(store, ReadSystemClock());
     for (const auto& [name, value] :
          {std::pair{"Callsign", "DL1XYZ"}, {"Contest", "CQ"}, {"Continent", "EU"}, {"CQZone", "14"}}) {
@@ -47,7 +34,7 @@ fs::path MakeFolder(MemorySettingsBackend& store) {
 // The log as the saves write it: the calls in turn, each with its country's CQ zone, the band changing
 // every thousand contacts.
 void WriteLog(const fs::path& folder, int contacts) {
-    const std::vector<std::string> calls = Calls();
+    const std::vector<std::string> calls = BenchCalls();
     CountryTable countries{ProgramFolder(folder)};
     countries.LoadPrefixLists();
     countries.BeginOperation();

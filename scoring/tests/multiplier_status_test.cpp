@@ -4,7 +4,7 @@
 
 #include "scoring/contest_table.h"
 #include "scoring/multiplier_status.h"
-#include "tests/support/program_folder_fixture.h"
+#include "scoring/tests/scoring_folder_fixture.h"
 
 namespace tallyhawk {
 namespace {
@@ -22,15 +22,8 @@ struct StatusCase {
     std::string mode = "CW";
 };
 
-class MultiplierStatusTest : public testing::ProgramFolderFixture {
+class MultiplierStatusTest : public testing::ScoringFolderFixture {
 protected:
-    void SetUp() override {
-        ProgramFolderFixture::SetUp();
-        CopyTestData("scoring_dxcc", "dxcc");
-        m_countries.emplace(ProgramFolder(Folder()));
-        m_countries->LoadPrefixLists();
-    }
-
     MultiplierStatus StatusOf(const StatusCase& c, const OblastTable& oblasts) {
         fs::remove_all(PathOf("statistics"));
         for (const auto& [name, bytes] : c.files) Write("statistics/" + name, bytes);
@@ -49,7 +42,6 @@ protected:
         }
     }
 
-    std::optional<CountryTable> m_countries;
 };
 
 const OwnStation kDl{"DL1XYZ", "DL", "EU"};

@@ -1,26 +1,21 @@
 // The recount's batches: nothing reaches the statistics files between flushes, and each flush writes
 // every multiplier file of the contest whole.
+#include <algorithm>
+
 #include "database/contest_index.h"
 #include "scoring/statistics_recount.h"
-#include "tests/support/program_folder_fixture.h"
+#include "scoring/tests/scoring_folder_fixture.h"
 
 namespace tallyhawk {
 namespace {
 
 namespace fs = std::filesystem;
 
-class StatisticsRecountTest : public testing::ProgramFolderFixture {
+class StatisticsRecountTest : public testing::ScoringFolderFixture {
 protected:
-    void SetUp() override {
-        ProgramFolderFixture::SetUp();
-        CopyTestData("scoring_dxcc", "dxcc");
-        m_countries.emplace(ProgramFolder(Folder()));
-        m_countries->LoadPrefixLists();
-        m_countries->BeginOperation();
-    }
-
     void Recount(std::string_view contest, std::string_view call, std::string_view summary, bool flush) {
         const ProgramFolder folder(Folder());
+        m_countries->BeginOperation();
         m_recount.Recount({folder, contest, m_own, *m_countries}, call, summary, flush, m_points);
     }
 
@@ -33,7 +28,6 @@ protected:
         return names;
     }
 
-    std::optional<CountryTable> m_countries;
     OwnStation m_own{"UA3ABC", "RA1", "EU"};
     StatisticsRecount m_recount;
     BandPointCounters m_points;

@@ -48,16 +48,7 @@ protected:
         Write("DL1XYZ.cbr", log + "END-OF-LOG:\r\n");
     }
 
-    Files DerivedFiles() const {
-        Files files;
-        for (const char* folder : {"statistics", "database"}) {
-            for (const auto& entry : fs::directory_iterator(PathOf(folder))) {
-                const std::string name = std::string(folder) + "/" + entry.path().filename().string();
-                files[name] = Read(name);
-            }
-        }
-        return files;
-    }
+    Files DerivedFiles() const { return FilesOf({"statistics", "database"}); }
 };
 
 TEST_F(ReloadCommandTest, PrintsTheScoreAsTheScoreCommandDoes) {

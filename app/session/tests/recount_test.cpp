@@ -78,16 +78,7 @@ protected:
         }
     }
 
-    Files DerivedFiles() const {
-        Files files;
-        for (const char* folder : {"statistics", "database"}) {
-            for (const auto& entry : fs::directory_iterator(PathOf(folder))) {
-                const std::string name = std::string(folder) + "/" + entry.path().filename().string();
-                files[name] = Read(name);
-            }
-        }
-        return files;
-    }
+    Files DerivedFiles() const { return FilesOf({"statistics", "database"}); }
 
     // Saves the run, reloads the log in a fresh session and compares. The reload writes every
     // multiplier file of the contest, so a file the saves never touched may appear, empty.
