@@ -40,7 +40,7 @@ std::string FormatScoreFile(const BandQsoCounters& qsos, const BandPointCounters
     std::string text;
     for (Band band : kBands) {
         text += BandKey(band) + ": " + std::to_string(qsos.Count(band)) + "/" + std::to_string(points.Points(band)) +
-                "\n";
+                "\r\n";
     }
     return text;
 }

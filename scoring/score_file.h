@@ -24,7 +24,7 @@ using ScoreFileTotals = std::array<BandTotals, 6>;
 // and "/" is the contact count, the one after "/" the points; text that is not a number reads as 0.
 ScoreFileTotals ParseScoreFile(std::string_view text);
 
-// Six lines "10mQSO: %i/%i\n" .. "160mQSO: %i/%i\n".
+// Six lines "10mQSO: %i/%i" .. "160mQSO: %i/%i", each ended by CR LF.
 std::string FormatScoreFile(const BandQsoCounters& qsos, const BandPointCounters& points);
 
 // Raises each counter to the file's value where that is larger (compared as unsigned, as the counters

@@ -6,6 +6,7 @@
 #include "app/session/time_field.h"
 #include "core/mode.h"
 #include "core/text.h"
+#include "database/contest_index.h"
 #include "log/contest_log_writer.h"
 #include "log/qso_line.h"
 
@@ -79,7 +80,7 @@ Effects LoggerSession::SaveContact() {
     const auto logPath = m_folder.ContestLogPath(m_settings.station.callsign);
     // Checked before the statistics learn of the contact, so that a log that cannot be written
     // (read-only folder, full disk, file-size limit) leaves every count as it was.
-    if (!HasRoomToAppend(logPath, LogBytesFor(qso, logPath))) return RefuseUnwritableLog(logPath);
+    if (!HasRoomForContact(qso, logPath)) return RefuseUnwritableLog(logPath);
     RecordStatistics(qso);
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
@@ -101,6 +102,17 @@ std::uintmax_t LoggerSession::LogBytesFor(const QsoRecord& qso, const std::files
                            kLineEnd.size();
     if (!FileExists(logPath)) bytes += FormatLogHeader(m_settings.setup.contest, m_settings.station).size();
     return bytes;
+}
+
+// The log line and the two contest index entries are the writes that grow without bound; the small
+// multiplier and score files fit in the disk reserve the check keeps.
+bool LoggerSession::HasRoomForContact(const QsoRecord& qso, const std::filesystem::path& logPath) const {
+    if (!HasRoomToAppend(logPath, LogBytesFor(qso, logPath))) return false;
+    const auto index = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
+    std::error_code error;
+    if (!std::filesystem::is_directory(index.calls.parent_path(), error)) return true;  // created by the save
+    return HasRoomToAppend(index.calls, kContestIndexEntrySize) &&
+           HasRoomToAppend(index.records, kContestIndexRecordSize);
 }
 
 bool LoggerSession::WriteLogLine(const QsoRecord& qso) const {

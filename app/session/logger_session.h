@@ -167,6 +167,7 @@ private:
     QsoRecord MakeQsoRecord() const;
     bool WriteLogLine(const QsoRecord& qso) const;
     std::uintmax_t LogBytesFor(const QsoRecord& qso, const std::filesystem::path& logPath) const;
+    bool HasRoomForContact(const QsoRecord& qso, const std::filesystem::path& logPath) const;
     Effects RefuseUnwritableLog(const std::filesystem::path& logPath) const;
 
     ProgramFolder m_folder;

@@ -12,7 +12,7 @@ TEST(ScoreFileText, SixLinesInBandOrder) {
     qsos.Set(Band::M160, 1);
     points.Set(Band::M160, 3);
     EXPECT_EQ(FormatScoreFile(qsos, points),
-              "10mQSO: 0/0\n15mQSO: 0/0\n20mQSO: 12/30\n40mQSO: 0/0\n80mQSO: 0/0\n160mQSO: 1/3\n");
+              "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 12/30\r\n40mQSO: 0/0\r\n80mQSO: 0/0\r\n160mQSO: 1/3\r\n");
 }
 
 TEST(ScoreFileText, LinesAreRecognisedByTheirBandKey) {
@@ -50,7 +50,7 @@ TEST_F(ScoreFileMerge, LargerValueWinsAndTheFileIsRewritten) {
     EXPECT_EQ(qsos.Count(Band::M15), 4);
     EXPECT_EQ(points.Points(Band::M15), 12);
     EXPECT_EQ(Read("statistics/UA1AAA.sf"),
-              "10mQSO: 5/9\n15mQSO: 4/12\n20mQSO: 0/0\n40mQSO: 0/0\n80mQSO: 0/0\n160mQSO: 0/0\n");
+              "10mQSO: 5/9\r\n15mQSO: 4/12\r\n20mQSO: 0/0\r\n40mQSO: 0/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
 }
 
 TEST_F(ScoreFileMerge, MissingFolderAndFileAreCreated) {
@@ -60,7 +60,7 @@ TEST_F(ScoreFileMerge, MissingFolderAndFileAreCreated) {
     qsos.Set(Band::M40, 2);
     MergeScoreFile(StatisticsStore{ProgramFolder(Folder())}, "UA1AAA", qsos, points);
     EXPECT_EQ(Read("statistics/UA1AAA.sf"),
-              "10mQSO: 0/0\n15mQSO: 0/0\n20mQSO: 0/0\n40mQSO: 2/0\n80mQSO: 0/0\n160mQSO: 0/0\n");
+              "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 0/0\r\n40mQSO: 2/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
 }
 
 TEST_F(ScoreFileMerge, UnwritableFileLeavesTheCountersAsTheyAre) {

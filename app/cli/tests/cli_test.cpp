@@ -1,4 +1,7 @@
 #include <csignal>
+#include <fstream>
+#include <iterator>
+#include <map>
 
 #include "tests/support/program_folder_fixture.h"
 
@@ -88,22 +91,36 @@ TEST_F(CliTest, BatchKilledPartWayLeavesOnlyWholeLines) {
     EXPECT_EQ((log.size() - header) % 83, 0u);  // 81 characters and CR LF per line
 }
 
-TEST_F(CliTest, FileSizeLimitRefusesTheContactAndKeepsTheLogWhole) {
+// Every file of the program folder with its contents, to show that a refused contact changed nothing.
+std::map<std::string, std::string> FolderContents(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file() || entry.path().extension() == ".ini") continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        contents[std::filesystem::relative(entry.path(), folder).string()] =
+            std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    return contents;
+}
+
+TEST_F(CliTest, FileSizeLimitRefusesTheContactWholeAndDamagesNothing) {
     SetUpStation();
-    // bash counts the limit in 1024-byte blocks: the header (175 bytes) and ten 83-byte lines fit.
+    // bash counts the limit in 1024-byte blocks; the contest index records (140 bytes each) reach it first.
     const std::string cli = "ulimit -f 1; exec '" + std::string(TALLYHAWK_CLI) + "' --folder '" +
                             Folder().string() + "' --settings '" + (Folder() / "t.ini").string() + "' log ";
-    std::string before;
+    std::map<std::string, std::string> before;
     testing::ProcessResult result;
-    for (int i = 0; i < 20; ++i) {
-        before = Read("UA1AAA.cbr");
-        result = testing::RunProcess("/bin/bash", {"-c", cli + "DL" + std::to_string(i) + "AB 1200 1 2"});
+    int logged = 0;
+    for (; logged < 20; ++logged) {
+        before = FolderContents(Folder());
+        result = testing::RunProcess("/bin/bash", {"-c", cli + "DL" + std::to_string(logged) + "AB 1200 1 2"});
         if (result.exitCode != 0) break;
     }
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("UA1AAA.cbr"), std::string::npos) << result.err;
-    EXPECT_EQ(Read("UA1AAA.cbr"), before);
-    EXPECT_EQ(QsoLines(), 10u);
+    EXPECT_EQ(FolderContents(Folder()), before);
+    EXPECT_EQ(QsoLines(), static_cast<std::size_t>(logged));
+    EXPECT_EQ(logged, 7);
 }
 
 TEST_F(CliTest, SetRefusesBadValuesAndWritesNothing) {

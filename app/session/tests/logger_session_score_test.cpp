@@ -47,7 +47,7 @@ protected:
 TEST_F(SessionScoreTest, EachSaveIsIndexedOnceScoredAndShown) {
     LoggerSession session = Started();
     EXPECT_EQ(Read("statistics/UA3XYZ.sf"),
-              "10mQSO: 0/0\n15mQSO: 0/0\n20mQSO: 0/0\n40mQSO: 0/0\n80mQSO: 0/0\n160mQSO: 0/0\n");
+              "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 0/0\r\n40mQSO: 0/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
     Save(session, " DL1ABC", "14");
     Save(session, "W1AW", "05");
     session.SetFieldText(Field::Band, "40");
@@ -64,7 +64,7 @@ TEST_F(SessionScoreTest, EachSaveIsIndexedOnceScoredAndShown) {
                                     {"160 m", "0", "0", "0", "0"}}));
     EXPECT_EQ(session.CurrentScreen().scoreLabel, std::to_string(5 * 6));
     EXPECT_EQ(Read("statistics/UA3XYZ.sf"),
-              "10mQSO: 0/0\n15mQSO: 0/0\n20mQSO: 2/4\n40mQSO: 1/1\n80mQSO: 0/0\n160mQSO: 0/0\n");
+              "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 2/4\r\n40mQSO: 1/1\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
 }
 
 TEST_F(SessionScoreTest, RestartRestoresTheCountersFromTheScoreFile) {
