@@ -18,14 +18,16 @@ inline std::vector<std::string> BenchCalls() {
         const std::string_view call = TrimWhitespace(line);
         if (!call.empty() && call.front() != '#') calls.emplace_back(call);
     }
-    for (int i = 0; calls.size() < 1000; ++i) calls.push_back("DL" + std::to_string(i % 10) + "A" + char('A' + i % 26));
+    for (int i = 0; calls.size() < 1000; ++i)
+        calls.push_back("DL" + std::to_string(i % 10) + "A" + char('A' + i % 26));
     return calls;
 }
 
 // Copies data/dxcc into the folder's dxcc/.
 inline void CopyShippedCountryFiles(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder / "dxcc");
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
         std::filesystem::copy_file(entry.path(), folder / "dxcc" / entry.path().filename());
     }
 }

@@ -16,9 +16,7 @@ namespace {
 
 // A program folder with a few countries and a statistics file of each kind the status reads.
 struct FuzzFolder {
-    FuzzFolder() : folder(MakeFolder()), countries(folder), store(folder) {
-        countries.LoadPrefixLists();
-    }
+    FuzzFolder() : folder(MakeFolder()), countries(folder), store(folder) { countries.LoadPrefixLists(); }
 
     static ProgramFolder MakeFolder() {
         const auto path = std::filesystem::temp_directory_path() / "tallyhawk-fuzz-recount";
@@ -48,7 +46,8 @@ void ScoreEverywhere(FuzzFolder& fuzz, const LoggedContact& contact) {
             MultiplierCopies copies;
             BandPointCounters points;
             fuzz.countries.BeginOperation();
-            if (const auto facts = ReadContactFacts(contact.call, contact.summary, fuzz.countries, rules.usesCqmKey)) {
+            if (const auto facts =
+                    ReadContactFacts(contact.call, contact.summary, fuzz.countries, rules.usesCqmKey)) {
                 ScoreContact(rules, *facts, own, points, copies, ScoringPass::Recount);
             }
             for (const std::string& name : MultiplierFileNames(rules, own.call)) {
@@ -66,9 +65,8 @@ void ScoreEverywhere(FuzzFolder& fuzz, const LoggedContact& contact) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static tallyhawk::FuzzFolder fuzz;
-    tallyhawk::ReplayContestLog(tallyhawk::FuzzText(data, size),
-                                [](const tallyhawk::LoggedContact& contact, bool) {
-                                    tallyhawk::ScoreEverywhere(fuzz, contact);
-                                });
+    tallyhawk::ReplayContestLog(
+        tallyhawk::FuzzText(data, size),
+        [](const tallyhawk::LoggedContact& contact, bool) { tallyhawk::ScoreEverywhere(fuzz, contact); });
     return 0;
 }

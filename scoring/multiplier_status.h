@@ -29,7 +29,7 @@ inline constexpr std::string_view kCountryNotForMultiplier = "COUNTRY  NOT  FOR 
 
 // What the status derives from the typed call: one country lookup and the WPX prefix.
 struct TypedCall {
-    std::string call;       // blanks at both ends removed
+    std::string call;  // blanks at both ends removed
     std::string wpx;
     std::string prefix;     // principal prefix; empty for an unknown country
     std::string name;       // the country name (first 25 characters of the record)

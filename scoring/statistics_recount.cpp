@@ -14,8 +14,8 @@ void StatisticsRecount::Reset() {
     m_copies.Clear();
 }
 
-void StatisticsRecount::Recount(const StatisticsUpdate& context, std::string_view call, std::string_view summary,
-                                bool flush, BandPointCounters& points) {
+void StatisticsRecount::Recount(const StatisticsUpdate& context, std::string_view call,
+                                std::string_view summary, bool flush, BandPointCounters& points) {
     if (!call.empty() && !summary.empty()) {
         m_indexCalls += ContestIndexEntry(call);
         m_indexRecords += ContestIndexRecord(summary);
@@ -32,14 +32,16 @@ void StatisticsRecount::Recount(const StatisticsUpdate& context, std::string_vie
 
 void StatisticsRecount::FlushContestIndex(const StatisticsUpdate& context) {
     // As the update, a contest index that cannot be written is skipped; the log keeps every contact.
-    (void)AppendContestIndex(ContestIndexFilesFor(context.folder, context.own.call), m_indexCalls, m_indexRecords);
+    (void)AppendContestIndex(ContestIndexFilesFor(context.folder, context.own.call), m_indexCalls,
+                             m_indexRecords);
     m_indexCalls.clear();
     m_indexRecords.clear();
 }
 
 // Every file of the contest is written, an untouched one as an empty file, so that after the last
 // flush each file holds exactly the list of its copy.
-void StatisticsRecount::WriteMultiplierFiles(const ContestRules& rules, const StatisticsUpdate& context) const {
+void StatisticsRecount::WriteMultiplierFiles(const ContestRules& rules,
+                                             const StatisticsUpdate& context) const {
     const StatisticsStore store(context.folder);
     for (const std::string& name : MultiplierFileNames(rules, context.own.call)) {
         (void)store.Rewrite(name, m_copies.Copy(name));

@@ -190,7 +190,8 @@ constexpr std::array kCommands = {
     Command{"edit", "correct a logged contact", kEditHelp, RunEdit},
     Command{"delete", "remove a logged contact", kDeleteHelp, RunDelete},
     Command{"history", "print the logbook history of a call", kHistoryHelp, RunHistory},
-    Command{"reload", "rebuild the contest index and the statistics from the contest log", kReloadHelp, RunReload},
+    Command{"reload", "rebuild the contest index and the statistics from the contest log", kReloadHelp,
+            RunReload},
     Command{"status", "print the multiplier status of a call", kStatusHelp, RunStatus},
 };
 

@@ -14,7 +14,8 @@ void LoggerSession::ShowMultiplierStatus() {
     const TypedCall typed = ReadTypedCall(m_screen.entry[Field::Call], m_countries);
     const OwnStation own = OwnStationNow();
     const StatisticsStore store(m_folder);
-    const StatusInput input{typed, own, m_screen.entry[Field::Band], m_screen.entry[Field::Mode], store, m_oblasts};
+    const StatusInput input{typed, own,      m_screen.entry[Field::Band], m_screen.entry[Field::Mode],
+                            store, m_oblasts};
     MultiplierStatus status = FindMultiplierStatus(RulesFor(m_settings.setup.contest), input);
     if (status.text) m_screen.status.text = std::move(*status.text);
     if (status.exchange) m_screen.entry[Field::ExchangeReceived] = std::move(*status.exchange);

@@ -32,7 +32,9 @@ ReloadResult LoggerSession::ReloadContestLog(const std::function<void(int)>& pro
     if (!check.passed) {
         result.status = exists ? ReloadStatus::InvalidLine : ReloadStatus::NoLogFile;
         result.badLine = check.badLine;
-        if (!m_settings.station.callsign.empty() && exists) result.messages.push_back(LogNotValidMessage(fileName));
+        if (!m_settings.station.callsign.empty() && exists) {
+            result.messages.push_back(LogNotValidMessage(fileName));
+        }
     } else if (const auto log = ReadFile(logPath)) {
         StartFromNothing();
         RecountLog(*log, progress);

@@ -62,8 +62,8 @@ TEST_F(MultiplierStatusTest, CountriesWithTheZoneFilledIn) {
         {"CQ", kDl, {{"20m.x", " DL    W    "}}, "K3LR", "United States - WORKED COUNTRY", "05"},
         {"CQ", kDl, {{"20m.x", " DL    W    "}}, "JA1ABC", "Japan - NEW COUNTRY", "25"},
         {"CQ", kDl, {{"20m.x", " GM   "}}, "G3ABC", "England - WORKED COUNTRY", "14"},  // G inside GM
-        {"CQ", kDl, {{"20m.x", " DL   "}, {"40m.x", " W    "}}, "DL2ABC", "Fed. Rep. of Germany - NEW COUNTRY", "14",
-         "40"},
+        {"CQ", kDl, {{"20m.x", " DL   "}, {"40m.x", " W    "}}, "DL2ABC",
+         "Fed. Rep. of Germany - NEW COUNTRY", "14", "40"},
         {"CQ", kDl, {{"20m.x", ""}}, "QQ1ABC", "UNKNOWN COUNTRY", ""},
         {"JA", {"JA1XYZ", "JA", "AS"}, {{"20m.x", " W    "}}, "W1AW", "United States - WORKED COUNTRY", "05"},
         {"JA", kDl, {{"20m.x", " 10 "}}, "JA1ABC", std::nullopt},  // the world collects prefectures
@@ -94,8 +94,9 @@ TEST_F(MultiplierStatusTest, CountriesOnlyWhereTheOwnStationCollectsThem) {
 
 TEST_F(MultiplierStatusTest, Arrl10mReadsTheFileOfTheMode) {
     Expect({
-        {"A10", kW, {{"cw.cq", " DL   "}}, "DL1ABC", "Fed. Rep. of Germany - WORKED COUNTRY", std::nullopt, "10"},
-        {"A10", kW, {{"cw.cq", " DL   "}}, "W1AW", std::nullopt, std::nullopt, "10"},  // a state, not a country
+        {"A10", kW, {{"cw.cq", " DL   "}}, "DL1ABC", "Fed. Rep. of Germany - WORKED COUNTRY", std::nullopt,
+         "10"},
+        {"A10", kW, {{"cw.cq", " DL   "}}, "W1AW", std::nullopt, std::nullopt, "10"},  // a state
         {"A10", kW, {{"cw.cq", " DL   "}}, "DL1ABC", std::nullopt, std::nullopt, "10", "PH"},
         {"A10", kW, {{"ssb.cq", " "}}, "QQ1ABC", "UNKNOWN COUNTRY", std::nullopt, "10", "RY"},
     });

@@ -1,9 +1,10 @@
 // The recount's batches: nothing reaches the statistics files between flushes, and each flush writes
 // every multiplier file of the contest whole.
+#include "scoring/statistics_recount.h"
+
 #include <algorithm>
 
 #include "database/contest_index.h"
-#include "scoring/statistics_recount.h"
 #include "scoring/tests/scoring_folder_fixture.h"
 
 namespace tallyhawk {
@@ -42,8 +43,9 @@ TEST_F(StatisticsRecountTest, FilesChangeOnlyAtAFlushAndHoldTheWholeListSoFar) {
     Recount("CQ", "W1AW", "2024-11-30,1201,20,CW,16,05", true);
     EXPECT_EQ(Read("database/UA3ABC.idx"), "DL1ABC        W1AW          ");
     EXPECT_EQ(Read("database/UA3ABC.bdx").size(), 2 * kContestIndexRecordSize);
-    EXPECT_EQ(StatisticsFileNames(), (std::vector<std::string>{"10m.x", "10m.z", "15m.x", "15m.z", "160m.x", "160m.z",
-                                                               "20m.x", "20m.z", "40m.x", "40m.z", "80m.x", "80m.z"}));
+    EXPECT_EQ(StatisticsFileNames(),
+              (std::vector<std::string>{"10m.x", "10m.z", "15m.x", "15m.z", "160m.x", "160m.z", "20m.x",
+                                        "20m.z", "40m.x", "40m.z", "80m.x", "80m.z"}));
     EXPECT_EQ(Read("statistics/20m.x"), " DL    W    ");
     EXPECT_EQ(Read("statistics/20m.z"), " 14  05 ");
     EXPECT_EQ(Read("statistics/40m.x"), "");

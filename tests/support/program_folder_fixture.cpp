@@ -47,7 +47,8 @@ void ProgramFolderFixture::Write(const std::string& relative, const std::string&
     std::ofstream(m_folder / relative, std::ios::binary) << contents;
 }
 
-std::map<std::string, std::string> ProgramFolderFixture::FilesOf(const std::vector<std::string>& folders) const {
+std::map<std::string, std::string> ProgramFolderFixture::FilesOf(
+    const std::vector<std::string>& folders) const {
     std::map<std::string, std::string> files;
     for (const std::string& folder : folders) {
         for (const auto& entry : std::filesystem::directory_iterator(m_folder / folder)) {

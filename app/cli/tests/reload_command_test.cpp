@@ -18,11 +18,13 @@ protected:
     void SetUp() override {
         ProgramFolderFixture::SetUp();
         CopyTestData("scoring_dxcc", "dxcc");
-        ASSERT_EQ(Cli({"set", "Callsign=DL1XYZ", "Contest=CQ", "Continent=EU", "Band=20", "Mode=CW"}).exitCode, 0);
+        ASSERT_EQ(
+            Cli({"set", "Callsign=DL1XYZ", "Contest=CQ", "Continent=EU", "Band=20", "Mode=CW"}).exitCode, 0);
     }
 
     testing::ProcessResult Cli(std::vector<std::string> arguments, const std::string& input = {}) const {
-        arguments.insert(arguments.begin(), {"--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
+        arguments.insert(arguments.begin(),
+                         {"--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
         return testing::RunProcess(TALLYHAWK_CLI, arguments, input);
     }
 
@@ -36,7 +38,8 @@ protected:
 
     // A log written straight from QSO lines, too long to be reloaded in an instant.
     void WriteLongLog(int contacts) const {
-        const std::vector<std::string> calls = {"W1AW", "JA1ABC", "UA9AAA", "VK2ABC", "LU1ABC", "F5ABC", "OH0ABC"};
+        const std::vector<std::string> calls = {"W1AW",   "JA1ABC", "UA9AAA", "VK2ABC",
+                                                "LU1ABC", "F5ABC",  "OH0ABC"};
         const std::vector<std::string> zones = {"05", "25", "17", "30", "13", "14", "15"};
         std::string log = FormatLogHeader("CQ", StationProfile{"DL1XYZ"});
         for (int i = 0; i < contacts; ++i) {
@@ -71,7 +74,9 @@ TEST_F(ReloadCommandTest, RefusedLogIsNamedInTheChosenLanguageAndNothingIsDelete
     EXPECT_EQ(missing.err, "WARNING!: Cabrillo file DL1XYZ.cbr not created yet for reloading\n\n");
 
     LogThree();
-    Write("DL1XYZ.cbr", Read("DL1XYZ.cbr") + "QSO: 14000 CW 2024-11-30 1200 DL1XYZ        599 14     W1AW          599 05     0X\r\n");
+    Write("DL1XYZ.cbr",
+          Read("DL1XYZ.cbr") +
+              "QSO: 14000 CW 2024-11-30 1200 DL1XYZ        599 14     W1AW          599 05     0X\r\n");
     const Files before = DerivedFiles();
     const auto english = Cli({"reload"});
     EXPECT_EQ(english.exitCode, 1);
@@ -109,9 +114,9 @@ TEST_F(ReloadCommandTest, ReloadKilledPartWayAndRunAgainGivesTheFilesOfAWholeRel
     for (double fraction : {0.2, 0.4, 0.6, 0.8}) {
         SCOPED_TRACE(fraction);
         const std::string after = std::to_string(seconds * fraction);
-        const auto interrupted = testing::RunProcess(
-            "timeout", {"-s", "KILL", after, TALLYHAWK_CLI, "--folder", Folder().string(), "--settings",
-                        (Folder() / "t.ini").string(), "reload"});
+        const auto interrupted =
+            testing::RunProcess("timeout", {"-s", "KILL", after, TALLYHAWK_CLI, "--folder", Folder().string(),
+                                            "--settings", (Folder() / "t.ini").string(), "reload"});
         if (interrupted.exitCode != 0 && Read("database/DL1XYZ.idx").size() < wholeIndex) ++cutShort;
         ASSERT_EQ(Cli({"reload"}).exitCode, 0);
         EXPECT_EQ(DerivedFiles(), whole);

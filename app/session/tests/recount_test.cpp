@@ -29,10 +29,10 @@ const std::vector<std::string> kCalls = {
     "SQ9ABC", "HB9ABC", "OH1ABC", "LA1ABC",    "EA3ABC", "I2ABC",  "UT1ABC",   "JH1ABC", "AK1ABC"};
 
 // Zones, serial numbers, states, provinces, oblasts, regions and prefectures, some of them odd.
-const std::vector<std::string> kExchanges = {"14",  "05",     "001",   "MA", "ON",  "KI",  "NH",    "5AN", "BU",
-                                             "28",  "R1",     "001PR", "AN", "W",   "2A",  "75",    "16",  "17",
-                                             "25",  "1",      "PA",    "K",  "LON", "10",  "DARC",  "08",  "XX",
-                                             "BAA", "12345",  "3",     "AC", "NS",  "4",   "001KI", "02",  "100"};
+const std::vector<std::string> kExchanges = {"14",  "05", "001", "MA", "ON", "KI",    "NH", "5AN", "BU",
+                                             "28",  "R1", "001PR", "AN", "W", "2A",  "75", "16",  "17",
+                                             "25",  "1",  "PA",  "K",  "LON", "10",  "DARC", "08", "XX",
+                                             "BAA", "12345", "3", "AC", "NS", "4", "001KI", "02", "100"};
 
 class RecountTest : public testing::ProgramFolderFixture {
 protected:
@@ -50,8 +50,11 @@ protected:
         fs::remove(PathOf(own.call + ".cbr"));
         m_store = MemorySettingsBackend{};
         (void)LoadSettings(m_store, ClockReading{});
-        for (const auto& [name, value] : {std::pair{"Callsign", own.call}, {"Contest", std::string(contest)},
-                                          {"Continent", own.continent}, {"Date", std::string("2024-11-30")}}) {
+        const std::pair<std::string, std::string> settings[] = {{"Callsign", own.call},
+                                                                {"Contest", std::string(contest)},
+                                                                {"Continent", own.continent},
+                                                                {"Date", "2024-11-30"}};
+        for (const auto& [name, value] : settings) {
             m_store.WriteString(kSettingsGroup, name, value);
         }
         m_sent = own.sent;
@@ -68,7 +71,8 @@ protected:
     void SaveRun(LoggerSession& session, int contacts, const std::vector<std::string>& modes) {
         for (int i = 0; i < contacts; ++i) {
             const auto pick = [i](const auto& list, int stride) { return list[(i * stride) % list.size()]; };
-            session.SetFieldText(Field::Band, BandShortCode(kBands[static_cast<std::size_t>(i / 3) % kBands.size()]));
+            const Band band = kBands[static_cast<std::size_t>(i / 3) % kBands.size()];
+            session.SetFieldText(Field::Band, BandShortCode(band));
             session.SetFieldText(Field::Mode, pick(modes, 1));
             session.SetFieldText(Field::Call, pick(kCalls, 7));
             session.SetFieldText(Field::Time, "12:00");
@@ -91,9 +95,9 @@ protected:
         const ReloadResult result = reloading.ReloadContestLog();
         ASSERT_EQ(result.status, ReloadStatus::Reloaded);
         Files reloaded = DerivedFiles();
-        for (auto file = reloaded.begin(); file != reloaded.end();) {
-            file = !saved.contains(file->first) && file->second.empty() ? reloaded.erase(file) : std::next(file);
-        }
+        std::erase_if(reloaded, [&saved](const auto& file) {
+            return !saved.contains(file.first) && file.second.empty();
+        });
         EXPECT_EQ(reloaded, saved);
         for (Band band : kBands) {
             EXPECT_EQ(reloading.QsoCounters().Count(band), saving.QsoCounters().Count(band));
@@ -129,8 +133,8 @@ TEST_F(RecountTest, ReloadEqualsTheSavesInEveryContest) {
     ASSERT_EQ(contests.size(), AllContestRules().size());
     for (const auto& [contest, home, foreign] : contests) {
         // ARRL 10 M reloads only CW and phone contacts: its log lines name no other mode it counts.
-        const std::vector<std::string> modes =
-            contest == "A10" ? std::vector<std::string>{"CW", "PH"} : std::vector<std::string>{"CW", "PH", "RY"};
+        const std::vector<std::string> modes = contest == "A10" ? std::vector<std::string>{"CW", "PH"}
+                                                                : std::vector<std::string>{"CW", "PH", "RY"};
         for (const Station& own : {home, foreign}) {
             SCOPED_TRACE(std::string(contest) + " at " + own.call);
             Operate(contest, own);

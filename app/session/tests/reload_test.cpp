@@ -83,7 +83,8 @@ TEST_F(ReloadTest, MissingLogSaysItIsNotCreatedYetInTheChosenLanguage) {
     const ReloadResult result = session.ReloadContestLog();
     EXPECT_EQ(result.status, ReloadStatus::NoLogFile);
     ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(MessageText(result.messages[0], false), "Cabrillo file UA1AAA.cbr not created yet for reloading\n");
+    EXPECT_EQ(MessageText(result.messages[0], false),
+              "Cabrillo file UA1AAA.cbr not created yet for reloading\n");
     const Effects& effects = result;
     EXPECT_EQ(MessageTitle(effects.messages[0], true), "ОШИБКА:");
     EXPECT_EQ(MessageText(effects.messages[0], true), "Cabrillo файл UA1AAA.cbr еще не создан, введите первое QSO.\n");
@@ -101,7 +102,7 @@ TEST_F(ReloadTest, EmptyLogPassesAndLeavesEverythingAtZero) {
     EXPECT_EQ(session.QsoCounters().Total(), 0);
     EXPECT_EQ(session.PointCounters().Total(), 0);
     EXPECT_EQ(Read("statistics/UA1AAA.sf"),
-              "10mQSO: 0/0\n15mQSO: 0/0\n20mQSO: 0/0\n40mQSO: 0/0\n80mQSO: 0/0\n160mQSO: 0/0\n");
+              "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 0/0\r\n40mQSO: 0/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
 }
 
 // A closing line after the contacts still gets its flush, and a band key the log should not hold is
