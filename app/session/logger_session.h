@@ -66,6 +66,10 @@ public:
     // Whether the exchange fields take letters in the current contest (otherwise digits only).
     bool ExchangeAcceptsLetters() const;
 
+    // The time field gets the focus: in real-time mode it is filled from the clock and the focus moves
+    // on to Exchange sent, which leaves the time field.
+    void EnterTimeField();
+
     // The time field's repair when the operator leaves it, then the log view refresh and the pre-fill.
     void LeaveTimeField();
 
