@@ -130,6 +130,9 @@ public:
     // Set once the call information is shown; every change of the call text clears it.
     bool CallInfoShown() const { return m_callInfoShown; }
 
+    // The colours again from the store, after the colours dialog.
+    void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
+
     // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
     std::int32_t ColorValue(std::string_view setting) const;
 
