@@ -49,6 +49,12 @@ void CLoggerDlg::Start() {
 
 void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
 
+void CLoggerDlg::ReloadColors() {
+    m_session.ReloadColors();
+    ApplyColors();
+    Render();
+}
+
 void CLoggerDlg::ApplyOnTop() {
     const bool onTop = m_session.Options().onTop;
     if (onTop == windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return;
@@ -171,12 +177,12 @@ void CLoggerDlg::OpenDialog(Dialog dialog) {
     ShowNote(QStringLiteral("This dialog is not available here: set the values with tallyhawk-cli set."));
 }
 
-// The keys of the main window. Esc and Enter are used up; the others also reach the focused field.
-bool CLoggerDlg::FilterKey(int key) {
+// The keys of the main window. Esc and Enter are used up; the others are also processed as usual.
+CLoggerDlg::KeyUse CLoggerDlg::FilterKey(int key) {
     switch (key) {
-        case Qt::Key_Escape: return true;
+        case Qt::Key_Escape: return KeyUse::UsedUp;
         case Qt::Key_Return:
-        case Qt::Key_Enter: SaveContact(); return true;
+        case Qt::Key_Enter: SaveContact(); return KeyUse::UsedUp;
         case Qt::Key_Up: ScrollLogView(LogViewKey::Up); break;
         case Qt::Key_Down: ScrollLogView(LogViewKey::Down); break;
         case Qt::Key_PageUp: ScrollLogView(LogViewKey::PageUp); break;
@@ -192,19 +198,24 @@ bool CLoggerDlg::FilterKey(int key) {
         case Qt::Key_F5: OpenDialog(Dialog::ContestSetup); break;
         case Qt::Key_F6: OpenDialog(Dialog::Files); break;
         case Qt::Key_F7: OpenDialog(Dialog::Configuration); break;
-        default: break;
+        default: return KeyUse::NotACommand;
     }
-    return false;
+    return KeyUse::AlsoProcessed;
 }
 
+// Keys typed in an entry field. Home and End also move its caret; the other commands mean nothing to a
+// field, and are kept from going on to the window, which would run them a second time.
 bool CLoggerDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && FilterKey(static_cast<QKeyEvent*>(event)->key())) return true;
-    return QWidget::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const KeyUse use = FilterKey(key);
+    if (use == KeyUse::NotACommand) return QWidget::eventFilter(watched, event);
+    return use == KeyUse::UsedUp || (key != Qt::Key_Home && key != Qt::Key_End);
 }
 
-// Keys typed in an entry field went through the filter already, also when the field passes them on.
+// Keys that reach the window while no entry field has the focus.
 void CLoggerDlg::keyPressEvent(QKeyEvent* event) {
-    if (m_entryRow->FocusedField() || !FilterKey(event->key())) QWidget::keyPressEvent(event);
+    if (FilterKey(event->key()) == KeyUse::NotACommand) QWidget::keyPressEvent(event);
 }
 
 void CLoggerDlg::HideWindow() {

@@ -44,6 +44,8 @@ public:
 
     // A settings message, from the server or from a dialog of this program.
     void ApplySettingsMessage(const QString& text);
+    // After the colours dialog: the colours again from the store, and the window drawn with them.
+    void ReloadColors();
     // A short note under the status label, for what the window cannot do.
     void ShowNote(const QString& text);
 
@@ -64,7 +66,8 @@ private:
     void Render();
     void FollowFocus();
     void Play(const Effects& effects);
-    bool FilterKey(int key);
+    enum class KeyUse { NotACommand, UsedUp, AlsoProcessed };
+    KeyUse FilterKey(int key);
     void ScrollLogView(LogViewKey key);
 
     void OnFieldEdited(Field field, const QString& text);

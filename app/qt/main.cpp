@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/cli/qsettings_backend.h"
+#include "app/qt/dialog_launcher.h"
 #include "app/qt/logger_dlg.h"
 
 namespace tallyhawk {
@@ -31,6 +32,9 @@ int Run(QApplication& application) {
     QSettingsBackend settings(parser.value(settingsOption).toStdString());
     LoggerSession session(ProgramFolder(folder), settings);
     CLoggerDlg window(session, ReadSystemClock);
+    window.openDialog = [&window, &settings](Dialog dialog) {
+        OpenSettingsDialog(dialog, window, settings, ReadSystemClock);
+    };
     QObject::connect(&window, &CLoggerDlg::exitConfirmed, &application, &QApplication::quit);
     window.Start();
     window.show();

@@ -1,6 +1,8 @@
 // The main window over a real session in a temporary program folder: rows reach the grids, keys and
 // fields reach the session, settings messages reach the window.
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -15,6 +17,7 @@
 #include <sstream>
 
 #include "app/cli/qsettings_backend.h"
+#include "app/qt/dialog_launcher.h"
 #include "app/qt/logger_dlg.h"
 
 Q_DECLARE_METATYPE(tallyhawk::Sound)
@@ -44,6 +47,16 @@ void AnswerNextBox(const QString& buttonText) {
     });
 }
 
+// Runs `fill` on the next modal dialog once it is up, then presses its OK button.
+void FillNextDialog(std::function<void(QDialog&)> fill) {
+    QTimer::singleShot(10, [fill] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return FillNextDialog(fill);
+        fill(*dialog);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+}
+
 }  // namespace
 
 class LoggerDlgTest : public QObject {
@@ -61,6 +74,7 @@ private slots:
     void TimeAndExchangeFieldsFilterWhatIsTyped();
     void SettingsMessageFromTheCommandLineReachesTheWindow();
     void OnlyTheConfirmedCloseEndsTheProgram();
+    void ContestDialogStoresAndSendsTheSetup();
 
 private:
     void WriteSettings(bool realTime);
@@ -123,6 +137,7 @@ void LoggerDlgTest::LogContacts(const std::vector<std::string>& calls) {
 void LoggerDlgTest::OpenWindow() {
     m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
     m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
+    m_window->openDialog = [this](Dialog dialog) { OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock); };
     m_window->Start();
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
@@ -266,6 +281,30 @@ void LoggerDlgTest::OnlyTheConfirmedCloseEndsTheProgram() {
     m_window->Buttons().ButtonFor(Button::Close)->click();
     QCOMPARE(exits.count(), 1);
     QVERIFY(!m_window->isVisible());
+}
+
+void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
+    OpenWindow();
+    FillNextDialog([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>("Contest")->setCurrentText("RSGB 7 MHZ");
+        dialog.findChild<QComboBox*>("Band")->setCurrentText("20 m");
+        dialog.findChild<QComboBox*>("Mode")->setCurrentText("Phone");
+        dialog.findChild<QLineEdit*>("Month")->setText("13");
+    });
+    QTest::keyClick(Edit(Field::Call), Qt::Key_F5);
+    QCOMPARE(Edit(Field::Band)->text(), QString("40"));  // the contest is held on 40 m only
+    QCOMPARE(Edit(Field::Mode)->text(), QString("PH"));
+    QCOMPARE(Edit(Field::Date)->text(), QString("2002-02-16"));  // month 13 became this month
+    QCOMPARE(m_settings->ReadString(kSettingsGroup, "Contest"), std::optional<std::string>("RS7"));
+    QCOMPARE(m_window->findChild<QLabel*>("banner")->text(), QString("RSGB 7 MHZ"));
+
+    FillNextDialog([](QDialog& dialog) {
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Reset)->click();
+        dialog.findChild<QComboBox*>()->setCurrentIndex(0);
+    });
+    QTest::keyClick(Edit(Field::Call), Qt::Key_F3);
+    QCOMPARE(m_settings->ReadInt(kColorsGroup, "GridBackColorSel"), std::optional<std::int32_t>(Rgb(0, 255, 0)));
+    QVERIFY(!m_window->LogView().showGrid());  // grid style 0: no lines
 }
 
 }  // namespace tallyhawk
