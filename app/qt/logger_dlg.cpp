@@ -42,6 +42,7 @@ void CLoggerDlg::Start() {
     ApplyOnTop();
     m_listening = m_server.Listen();
     if (!m_listening) ShowNote(QStringLiteral("Settings messages are not received: ") + m_server.ErrorText());
+    m_utcClock->Tick();  // with the time shift just loaded
     Render();
     m_entryRow->FocusField(m_session.CurrentScreen().focus);
     Play(effects);

@@ -75,6 +75,9 @@ private slots:
     void SettingsMessageFromTheCommandLineReachesTheWindow();
     void OnlyTheConfirmedCloseEndsTheProgram();
     void ContestDialogStoresAndSendsTheSetup();
+    void LeavingTheCallShowsItsLogbookHistory();
+    void ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty();
+    void UtcClockShowsTheShiftedTime();
 
 private:
     void WriteSettings(bool realTime);
@@ -305,6 +308,42 @@ void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
     QTest::keyClick(Edit(Field::Call), Qt::Key_F3);
     QCOMPARE(m_settings->ReadInt(kColorsGroup, "GridBackColorSel"), std::optional<std::int32_t>(Rgb(0, 255, 0)));
     QVERIFY(!m_window->LogView().showGrid());  // grid style 0: no lines
+}
+
+void LoggerDlgTest::LeavingTheCallShowsItsLogbookHistory() {
+    std::ofstream(Folder() / "logbook.adi", std::ios::binary)
+        << "<EOH>\r\n"
+           "<CALL:5>DL1AB<QSO_DATE:8>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y<QSL_SENT:1>N<EOR>\r\n"
+           "<CALL:5>OK1XX<QSO_DATE:8>20020316<TIME_ON:4>0800<BAND:3>40M<MODE:3>SSB<EOR>\r\n";
+    QCOMPARE(ImportAdif(ProgramFolder(Folder()), Folder() / "logbook.adi").records, 2);
+    OpenWindow();
+    QTest::keyClicks(Edit(Field::Call), "DL1AB");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    CGridCtrl& history = m_window->LookupView();
+    QCOMPARE(history.CellText(0, 0), QString("Date"));
+    QStringList row;
+    for (int column = 0; column < 5; ++column) row << history.CellText(1, column);
+    QCOMPARE(row, QStringList({"2002-03-15", "12:34", "20", "CW", "Y/N"}));
+    QCOMPARE(history.CellText(2, 0), QString());
+    QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("DL1AB"));
+}
+
+void LoggerDlgTest::ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty() {
+    WriteSettings(false);
+    OpenWindow();
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    QVERIFY(Edit(Field::Time)->hasFocus());
+    QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);
+    QVERIFY(Edit(Field::Call)->hasFocus());
+    QCOMPARE(Edit(Field::Time)->text(), QString("00:00"));  // the empty time was repaired on leaving
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backtab);  // backwards from Call: Exchange received
+    QVERIFY(Edit(Field::Call)->hasFocus());
+}
+
+void LoggerDlgTest::UtcClockShowsTheShiftedTime() {
+    m_settings->WriteString(kSettingsGroup, "TimeShift", "-90");
+    OpenWindow();
+    QCOMPARE(m_window->findChild<QLabel*>("utcClock")->text(), QString("11:04:56"));
 }
 
 }  // namespace tallyhawk
