@@ -44,7 +44,7 @@ void CLoggerDlg::Start() {
     if (!m_listening) ShowNote(QStringLiteral("Settings messages are not received: ") + m_server.ErrorText());
     m_utcClock->Tick();  // with the time shift just loaded
     Render();
-    m_entryRow->FocusField(m_session.CurrentScreen().focus);
+    FollowFocus();
     Play(effects);
 }
 
