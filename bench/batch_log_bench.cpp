@@ -12,6 +12,7 @@
 #include <numeric>
 
 #include "app/session/logger_session.h"
+#include "bench/bench_support.h"
 #include "core/text.h"
 
 namespace tallyhawk {
@@ -27,25 +28,10 @@ int ContactsToLog() {
     return wanted ? std::max(kWindow, std::atoi(wanted)) : 100000;
 }
 
-// Real contest calls from the Super Check Partial file when installed, else made-up ones.
-std::vector<std::string> Calls() {
-    std::vector<std::string> calls;
-    std::ifstream in("/usr/share/hamradio-files/MASTER.SCP");
-    for (std::string line; std::getline(in, line);) {
-        const std::string_view call = TrimWhitespace(line);
-        if (!call.empty() && call.front() != '#') calls.emplace_back(call);
-    }
-    for (int i = 0; calls.size() < 1000; ++i) calls.push_back("DL" + std::to_string(i % 10) + "A" + char('A' + i % 26));
-    return calls;
-}
-
 fs::path MakeFolder(std::string_view contest, MemorySettingsBackend& store) {
     const fs::path folder = fs::temp_directory_path() / ("tallyhawk-bench-batch-" + std::string(contest));
     fs::remove_all(folder);
-    fs::create_directories(folder / "dxcc");
-    for (const auto& entry : fs::directory_iterator(fs::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
-        fs::copy_file(entry.path(), folder / "dxcc" / entry.path().filename());
-    }
+    CopyShippedCountryFiles(folder);
     (void)LoadSettings(store, ReadSystemClock());
     for (const auto& [name, value] : {std::pair{"Callsign", "DL1XYZ"}, {"Continent", "EU"}, {"CQZone", "14"}}) {
         store.WriteString(kSettingsGroup, name, value);
@@ -73,7 +59,7 @@ double MeanMicros(std::vector<double>::const_iterator first, std::vector<double>
 }
 
 void BatchLog(benchmark::State& state, std::string_view contest) {
-    const std::vector<std::string> calls = Calls();
+    const std::vector<std::string> calls = BenchCalls();
     const int contacts = ContactsToLog();
     for (auto _ : state) {
         MemorySettingsBackend store;

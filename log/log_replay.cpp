@@ -28,4 +28,6 @@ void ReplayContestLog(std::string_view log, const RecountStep& recount, const Pr
     if (sinceFlush != 0) recount(LoggedContact{}, true);
 }
 
+std::string ReloadProgressText(int percent) { return std::to_string(percent) + " %"; }
+
 }  // namespace tallyhawk

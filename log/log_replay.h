@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "log/logged_contact.h"
@@ -17,5 +18,8 @@ using RecountStep = std::function<void(const LoggedContact& contact, bool flush)
 using ProgressStep = std::function<void(int percent)>;
 
 void ReplayContestLog(std::string_view log, const RecountStep& recount, const ProgressStep& progress = {});
+
+// The percentage as the reload shows it: "37 %".
+std::string ReloadProgressText(int percent);
 
 }  // namespace tallyhawk

@@ -37,6 +37,9 @@ using MultiplierRule = void (*)(const ContactFacts& q, const OwnStation& own, Mu
 using PointSlotsRule = void (*)(const ContactFacts& q, int points, BandPointCounters& counters);
 using LayoutRule = ScoreLayout (*)(const OwnStation& own);
 using RecountFilter = bool (*)(const ContactFacts& q);
+struct StatusInput;       // scoring/multiplier_status.h
+struct MultiplierStatus;
+using StatusRule = MultiplierStatus (*)(const StatusInput& in);
 
 // The multiplier files a contest keeps: the recount writes exactly these at every flush.
 struct MultiplierFileSet {
@@ -54,6 +57,7 @@ struct ContestRules {
     LayoutRule layout;
     MultiplierFileSet files;
     PointSlotsRule addPoints;
+    StatusRule status = nullptr;  // the multiplier status of a typed call; nullptr: the contest shows none
     bool usesCqmKey = false;
     RecountFilter countsInRecount = nullptr;  // nullptr: the recount scores every contact
 };

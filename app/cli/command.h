@@ -46,7 +46,12 @@ std::string TimeFieldText(std::string_view time);
 // Types a call into the call field one key at a time, then leaves the field.
 void TypeCallAndLeave(LoggerSession& session, std::string_view call);
 
+// The score grid's rows, header first, cells separated by TAB, then the claimed score alone.
+void PrintScore(std::ostream& out, const Screen& screen);
+
 int RunHistory(CommandContext& context);
+int RunReload(CommandContext& context);
+int RunStatus(CommandContext& context);
 int RunLog(CommandContext& context);
 int RunScore(CommandContext& context);
 int RunSet(CommandContext& context);

@@ -150,6 +150,31 @@ constexpr std::string_view kHistoryHelp =
     "record lacks is empty. Nothing is printed when the logbook holds no contact of the call, when it\n"
     "does not exist, or for calls of fewer than 3 characters.\n";
 
+constexpr std::string_view kReloadHelp =
+    "usage: tallyhawk-cli reload\n"
+    "\n"
+    "Rebuilds everything derived from the contest log <Callsign>.cbr, as the window's reload button (F2)\n"
+    "does: checks the log's fixed columns (every line at most 70 characters or exactly 81; every QSO: line\n"
+    "with blanks between its fields and a digit at its end), deletes the contest index\n"
+    "database/<Callsign>.idx and .bdx, database/Edit.bak and every file of statistics/, then reads each\n"
+    "QSO: line again and scores it by the rules of the stored contest. Run it after editing or deleting\n"
+    "contacts. On success prints the score summary as the score command does. On a terminal the\n"
+    "percentage read is shown on standard error while it works.\n"
+    "\n"
+    "A log that fails the check, or that does not exist yet, is not read and nothing is deleted; the\n"
+    "message of the window is printed on standard error in the language of the Language setting.\n"
+    "\n"
+    "Exit status: 0 reloaded, 1 refused, 2 usage error.\n";
+
+constexpr std::string_view kStatusHelp =
+    "usage: tallyhawk-cli status CALL\n"
+    "\n"
+    "Types CALL into the call field and leaves it, as the operator does in the window, and prints two\n"
+    "lines: the status line (whether the call would be a new multiplier in the stored contest and band,\n"
+    "for example \"Japan - NEW COUNTRY\" or \"W1 - WORKED PREFIX\"), then the received-exchange field,\n"
+    "which CQ WW DX (and JAPAN DX at a Japanese station) fills with the call's CQ zone. Either line is\n"
+    "empty when there is nothing to show.\n";
+
 constexpr std::string_view kSendHelp =
     "usage: tallyhawk-cli send TEXT...\n"
     "\n"
@@ -178,6 +203,9 @@ constexpr std::array kCommands = {
     Command{"edit", "correct a logged contact", kEditHelp, RunEdit},
     Command{"delete", "remove a logged contact", kDeleteHelp, RunDelete},
     Command{"history", "print the logbook history of a call", kHistoryHelp, RunHistory},
+    Command{"reload", "rebuild the contest index and the statistics from the contest log", kReloadHelp,
+            RunReload},
+    Command{"status", "print the multiplier status of a call", kStatusHelp, RunStatus},
     Command{"send", "send a settings message to the running window", kSendHelp, RunSend},
 };
 

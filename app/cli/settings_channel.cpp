@@ -20,7 +20,8 @@ SendStatus SendSettingsMessage(std::string_view text, int timeoutMs) {
     socket.write(data);
     if (!socket.waitForBytesWritten(timeoutMs)) return SendStatus::NoAnswer;
     QByteArray reply;
-    while (reply.size() < static_cast<qsizetype>(kSettingsMessageReply.size()) && socket.waitForReadyRead(timeoutMs)) {
+    while (reply.size() < static_cast<qsizetype>(kSettingsMessageReply.size()) &&
+           socket.waitForReadyRead(timeoutMs)) {
         reply.append(socket.readAll());
     }
     return reply.startsWith(kSettingsMessageReply.data()) ? SendStatus::Sent : SendStatus::NoAnswer;

@@ -20,8 +20,10 @@ struct ButtonLook {
 constexpr std::array<ButtonLook, 10> kButtons = {{
     {Button::Save, "Save", "Save current QSO", "Сохранить текущее QSO"},
     {Button::Reload, "Reload", "Refresh Database", "Перегрузка базы данных"},
-    {Button::Files, "Files", "Import/Export Files and Database", "Конвертация файлов и создание базы позывных"},
-    {Button::Contest, "Contest", "Date, band, mode, contest settings", "Установка даты, диапазона, вида излучения"},
+    {Button::Files, "Files", "Import/Export Files and Database",
+     "Конвертация файлов и создание базы позывных"},
+    {Button::Contest, "Contest", "Date, band, mode, contest settings",
+     "Установка даты, диапазона, вида излучения"},
     {Button::Personal, "Personal", "Personal settings", "Персональные установки"},
     {Button::Colors, "Colors", "Customize colors", "Выбор цветов"},
     {Button::Config, "Config", "Settings", "Установки программы"},

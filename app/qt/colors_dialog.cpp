@@ -28,16 +28,19 @@ CColorsDialog::CColorsDialog(SettingsBackend& store, QWidget* parent) : QDialog(
     }
     m_gridStyle = new QComboBox;
     m_gridStyle->addItems({"0-None", "1-Flat", "2-Inset", "3-Raised"});
-    connect(m_gridStyle, &QComboBox::currentIndexChanged, this, [this](int style) { m_values[kGridStyleIndex] = style; });
+    connect(m_gridStyle, &QComboBox::currentIndexChanged, this,
+            [this](int style) { m_values[kGridStyleIndex] = style; });
     form->addRow(QStringLiteral("Grid style"), m_gridStyle);
     layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         ApplyColorsDialog(m_store, m_values);
         accept();
     });
-    connect(buttons->button(QDialogButtonBox::Reset), &QPushButton::clicked, this, [this] { Show(ResetColorsDialog()); });
+    connect(buttons->button(QDialogButtonBox::Reset), &QPushButton::clicked, this,
+            [this] { Show(ResetColorsDialog()); });
     layout->addWidget(buttons);
     Show(OpenColorsDialog(m_store));
 }
@@ -51,7 +54,8 @@ void CColorsDialog::Show(const ColorsDialogValues& values) {
 }
 
 void CColorsDialog::Choose(std::size_t index) {
-    const QColor chosen = QColorDialog::getColor(ToQColor(m_values[index]), this, ToQString(kColorDefinitions[index].name));
+    const QColor chosen =
+        QColorDialog::getColor(ToQColor(m_values[index]), this, ToQString(kColorDefinitions[index].name));
     if (!chosen.isValid()) return;
     m_values[index] = FromQColor(chosen);
     Show(m_values);

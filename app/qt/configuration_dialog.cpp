@@ -27,10 +27,13 @@ CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockRe
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     m_disk = AddField(*form, QStringLiteral("Callbook disc drive"), values.disk, 1);
-    m_transmitterId = AddField(*form, QStringLiteral("Transmitter id"), values.transmitterId, 1, Characters::Digits);
+    m_transmitterId =
+        AddField(*form, QStringLiteral("Transmitter id"), values.transmitterId, 1, Characters::Digits);
     m_shiftSign = AddField(*form, QStringLiteral("Time shift sign (+ or -)"), values.shiftSign, 1);
-    m_shiftHours = AddField(*form, QStringLiteral("Time shift hours"), values.shiftHours, 2, Characters::Digits);
-    m_shiftMinutes = AddField(*form, QStringLiteral("Time shift minutes"), values.shiftMinutes, 2, Characters::Digits);
+    m_shiftHours =
+        AddField(*form, QStringLiteral("Time shift hours"), values.shiftHours, 2, Characters::Digits);
+    m_shiftMinutes =
+        AddField(*form, QStringLiteral("Time shift minutes"), values.shiftMinutes, 2, Characters::Digits);
     auto* callbooks = new QHBoxLayout;
     const std::array<std::pair<const char*, CallbookChoice>, 3> choices = {
         {{"rac", CallbookChoice::Rac}, {"qrz", CallbookChoice::Qrz}, {"none", CallbookChoice::None}}};
@@ -45,7 +48,8 @@ CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockRe
     m_hideToTray = AddMark(*form, QStringLiteral("Hide to tray"), values.hideToTray);
     m_russian = AddMark(*form, QStringLiteral("Russian"), values.russian);
     layout->addLayout(form);
-    connect(AddButtons(*this, *layout, false), &QDialogButtonBox::accepted, this, &CConfigurationDialog::Accept);
+    connect(AddButtons(*this, *layout, false), &QDialogButtonBox::accepted, this,
+            &CConfigurationDialog::Accept);
 }
 
 void CConfigurationDialog::Accept() {

@@ -51,8 +51,9 @@ CContestDialog::CContestDialog(SettingsBackend& store, Clock clock, QWidget* par
 }
 
 ContestDialogValues CContestDialog::Values() const {
-    return ContestDialogValues{TextOf(*m_contest), TextOf(*m_band),  TextOf(*m_mode),           TextOf(*m_year),
-                               TextOf(*m_month),   TextOf(*m_day), m_currentTime->isChecked()};
+    return ContestDialogValues{TextOf(*m_contest),        TextOf(*m_band),  TextOf(*m_mode),
+                               TextOf(*m_year),           TextOf(*m_month), TextOf(*m_day),
+                               m_currentTime->isChecked()};
 }
 
 void CContestDialog::ShowDate(const ContestDialogValues& values) {

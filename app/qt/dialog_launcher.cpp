@@ -13,7 +13,8 @@ void OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& stor
     switch (dialog) {
         case Dialog::ContestSetup: {
             CContestDialog contest(store, clock, &window);
-            if (contest.exec() == QDialog::Accepted) window.ApplySettingsMessage(ToQString(contest.Message()));
+            if (contest.exec() == QDialog::Accepted)
+                window.ApplySettingsMessage(ToQString(contest.Message()));
             return;
         }
         case Dialog::Personal: {

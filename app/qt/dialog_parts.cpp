@@ -19,7 +19,8 @@ QLineEdit* AddField(QFormLayout& form, const QString& label, std::string_view te
     return field;
 }
 
-QComboBox* AddChoice(QFormLayout& form, const QString& label, const QStringList& items, std::string_view current) {
+QComboBox* AddChoice(QFormLayout& form, const QString& label, const QStringList& items,
+                     std::string_view current) {
     auto* choice = new QComboBox;
     choice->setObjectName(label);
     choice->addItems(items);

@@ -16,7 +16,8 @@ enum class Characters { Any, Digits };
 // A field of the form, named after its label, holding `text` and at most `maxLength` characters.
 QLineEdit* AddField(QFormLayout& form, const QString& label, std::string_view text, std::size_t maxLength,
                     Characters characters = Characters::Any);
-QComboBox* AddChoice(QFormLayout& form, const QString& label, const QStringList& items, std::string_view current);
+QComboBox* AddChoice(QFormLayout& form, const QString& label, const QStringList& items,
+                     std::string_view current);
 
 std::string TextOf(const QLineEdit& field);
 std::string TextOf(const QComboBox& choice);

@@ -45,7 +45,8 @@ CEntryRow::CEntryRow(QWidget* parent) : QWidget(parent) {
         edit->setReadOnly(!look.typed);
         edit->setFocusPolicy(look.typed ? Qt::StrongFocus : Qt::NoFocus);
         edit->setAlignment(field == Field::Call ? Qt::AlignLeft : Qt::AlignCenter);
-        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) { OnTextEdited(field, text); });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, field](const QString& text) { OnTextEdited(field, text); });
         auto* label = new QLabel(ToQString(FieldName(field)), this);
         layout->addWidget(label, 0, static_cast<int>(index), Qt::AlignLeft | Qt::AlignBottom);
         layout->addWidget(edit, 1, static_cast<int>(index));
@@ -77,7 +78,8 @@ void CEntryRow::ShowEntry(const EntryForm& entry) {
         const int caret = edit->cursorPosition();
         const bool atEnd = caret == edit->text().size();
         edit->setText(text);
-        edit->setCursorPosition(atEnd ? static_cast<int>(text.size()) : std::min(caret, static_cast<int>(text.size())));
+        edit->setCursorPosition(atEnd ? static_cast<int>(text.size())
+                                      : std::min(caret, static_cast<int>(text.size())));
     }
 }
 

@@ -46,7 +46,8 @@ void CGridCtrl::FitSize() {
     const int frame = 2 * frameWidth();
     const int scrollBar = verticalScrollBar()->sizeHint().width();
     // Room for the scroll bar only where more rows than the visible ones may come.
-    setFixedSize(width + frame + (m_visibleRows < rowCount() ? scrollBar : 0), m_visibleRows * kRowHeight + frame);
+    setFixedSize(width + frame + (m_visibleRows < rowCount() ? scrollBar : 0),
+                 m_visibleRows * kRowHeight + frame);
 }
 
 QTableWidgetItem* CGridCtrl::Cell(int row, int column) {

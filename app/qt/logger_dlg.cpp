@@ -95,8 +95,9 @@ void CLoggerDlg::OnFieldEdited(Field field, const QString& text) {
         return;
     }
     QLineEdit* edit = m_entryRow->Edit(Field::Time);
-    const TimeFieldEdit typed = TypedTimeText(ToStdString(text), static_cast<std::size_t>(edit->cursorPosition()),
-                                              m_session.CurrentScreen().entry[Field::Time]);
+    const TimeFieldEdit typed =
+        TypedTimeText(ToStdString(text), static_cast<std::size_t>(edit->cursorPosition()),
+                      m_session.CurrentScreen().entry[Field::Time]);
     m_session.SetFieldText(Field::Time, typed.text);
     Render();
     edit->setCursorPosition(static_cast<int>(typed.caret));
@@ -133,16 +134,26 @@ void CLoggerDlg::OnFieldLeft(Field field) {
 
 void CLoggerDlg::OnButton(Button button) {
     switch (button) {
-        case Button::Save: return SaveContact();
-        case Button::Reload: return ReloadContestLog();
-        case Button::Files: return OpenDialog(Dialog::Files);
-        case Button::Contest: return OpenDialog(Dialog::ContestSetup);
-        case Button::Personal: return OpenDialog(Dialog::Personal);
-        case Button::Colors: return OpenDialog(Dialog::Colors);
-        case Button::Config: return OpenDialog(Dialog::Configuration);
-        case Button::About: return ShowAbout(this);
-        case Button::Hide: return HideWindow();
-        case Button::Close: return RequestExit();
+        case Button::Save:
+            return SaveContact();
+        case Button::Reload:
+            return ReloadContestLog();
+        case Button::Files:
+            return OpenDialog(Dialog::Files);
+        case Button::Contest:
+            return OpenDialog(Dialog::ContestSetup);
+        case Button::Personal:
+            return OpenDialog(Dialog::Personal);
+        case Button::Colors:
+            return OpenDialog(Dialog::Colors);
+        case Button::Config:
+            return OpenDialog(Dialog::Configuration);
+        case Button::About:
+            return ShowAbout(this);
+        case Button::Hide:
+            return HideWindow();
+        case Button::Close:
+            return RequestExit();
     }
 }
 
@@ -181,25 +192,54 @@ void CLoggerDlg::OpenDialog(Dialog dialog) {
 // The keys of the main window. Esc and Enter are used up; the others are also processed as usual.
 CLoggerDlg::KeyUse CLoggerDlg::FilterKey(int key) {
     switch (key) {
-        case Qt::Key_Escape: return KeyUse::UsedUp;
+        case Qt::Key_Escape:
+            return KeyUse::UsedUp;
         case Qt::Key_Return:
-        case Qt::Key_Enter: SaveContact(); return KeyUse::UsedUp;
-        case Qt::Key_Up: ScrollLogView(LogViewKey::Up); break;
-        case Qt::Key_Down: ScrollLogView(LogViewKey::Down); break;
-        case Qt::Key_PageUp: ScrollLogView(LogViewKey::PageUp); break;
-        case Qt::Key_PageDown: ScrollLogView(LogViewKey::PageDown); break;
-        case Qt::Key_Home: ScrollLogView(LogViewKey::Home); break;
-        case Qt::Key_End: ScrollLogView(LogViewKey::End); break;
-        case Qt::Key_F1:
-            QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(m_session.Folder().Path("Tallyhawk.hlp").string())));
+        case Qt::Key_Enter:
+            SaveContact();
+            return KeyUse::UsedUp;
+        case Qt::Key_Up:
+            ScrollLogView(LogViewKey::Up);
             break;
-        case Qt::Key_F2: ReloadContestLog(); break;
-        case Qt::Key_F3: OpenDialog(Dialog::Colors); break;
-        case Qt::Key_F4: OpenDialog(Dialog::Personal); break;
-        case Qt::Key_F5: OpenDialog(Dialog::ContestSetup); break;
-        case Qt::Key_F6: OpenDialog(Dialog::Files); break;
-        case Qt::Key_F7: OpenDialog(Dialog::Configuration); break;
-        default: return KeyUse::NotACommand;
+        case Qt::Key_Down:
+            ScrollLogView(LogViewKey::Down);
+            break;
+        case Qt::Key_PageUp:
+            ScrollLogView(LogViewKey::PageUp);
+            break;
+        case Qt::Key_PageDown:
+            ScrollLogView(LogViewKey::PageDown);
+            break;
+        case Qt::Key_Home:
+            ScrollLogView(LogViewKey::Home);
+            break;
+        case Qt::Key_End:
+            ScrollLogView(LogViewKey::End);
+            break;
+        case Qt::Key_F1:
+            QDesktopServices::openUrl(
+                QUrl::fromLocalFile(ToQString(m_session.Folder().Path("Tallyhawk.hlp").string())));
+            break;
+        case Qt::Key_F2:
+            ReloadContestLog();
+            break;
+        case Qt::Key_F3:
+            OpenDialog(Dialog::Colors);
+            break;
+        case Qt::Key_F4:
+            OpenDialog(Dialog::Personal);
+            break;
+        case Qt::Key_F5:
+            OpenDialog(Dialog::ContestSetup);
+            break;
+        case Qt::Key_F6:
+            OpenDialog(Dialog::Files);
+            break;
+        case Qt::Key_F7:
+            OpenDialog(Dialog::Configuration);
+            break;
+        default:
+            return KeyUse::NotACommand;
     }
     return KeyUse::AlsoProcessed;
 }

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <array>
 #include <optional>
 
 #include "app/qt/button_bar.h"
@@ -38,6 +39,7 @@ public:
     QLabel& StatusLabel() { return *m_statusLabel; }
     QLabel& ScoreLabel() { return *m_scoreLabel; }
     QLabel& NoteLabel() { return *m_noteLabel; }
+    QLabel& CallInfoValue(std::size_t row) { return *m_infoValues.at(row); }
     CButtonBar& Buttons() { return *m_buttons; }
     CSoundPlayer& Sounds() { return m_sounds; }
     bool ListensForSettings() const { return m_listening; }
@@ -97,6 +99,8 @@ private:
     QLabel* m_scoreLabel = nullptr;
     QLabel* m_statusLabel = nullptr;
     QLabel* m_noteLabel = nullptr;
+    std::array<QLabel*, 4> m_infoCaptions{};  // the call information panel
+    std::array<QLabel*, 4> m_infoValues{};
     CEntryRow* m_entryRow = nullptr;
     CButtonBar* m_buttons = nullptr;
     // A focus move the session made while the time field was left, taken by the field entered next.

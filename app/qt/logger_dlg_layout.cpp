@@ -37,7 +37,8 @@ void CLoggerDlg::BuildLayout() {
     setAutoFillBackground(true);
 
     m_banner = MakeLabel(this, "banner", 22, true);
-    m_utcClock = new CUtcClock(m_clock, [this] { return m_session.Setup().timeShiftMinutes; }, this);
+    m_utcClock = new CUtcClock(
+        m_clock, [this] { return m_session.Setup().timeShiftMinutes; }, this);
     m_utcClock->setObjectName("utcClock");
     QFont clockFont(QStringLiteral("Serif"));
     clockFont.setPixelSize(20);
@@ -87,10 +88,22 @@ void CLoggerDlg::BuildLayout() {
     information->addWidget(m_statusLabel);
     information->addWidget(m_noteLabel);
     information->addStretch(1);
+    auto* callInfo = new QGridLayout;
+    callInfo->setHorizontalSpacing(6);
+    callInfo->setVerticalSpacing(2);
+    for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
+        m_infoCaptions[row] = MakeLabel(this, QStringLiteral("callInfoCaption%1").arg(row), 13);
+        m_infoValues[row] = MakeLabel(this, QStringLiteral("callInfoValue%1").arg(row), 13);
+        callInfo->addWidget(m_infoCaptions[row], static_cast<int>(row), 0);
+        callInfo->addWidget(m_infoValues[row], static_cast<int>(row), 1);
+    }
+    callInfo->setColumnStretch(1, 1);
+    callInfo->setRowStretch(static_cast<int>(m_infoValues.size()), 1);
     auto* score = new QHBoxLayout;
     score->addWidget(m_scoreGrid, 0, Qt::AlignTop);
     score->addSpacing(16);
     score->addLayout(information, 1);
+    score->addLayout(callInfo, 1);
 
     m_entryRow = new CEntryRow(this);
     m_buttons = new CButtonBar(this);
@@ -130,6 +143,13 @@ void CLoggerDlg::Render() {
     m_scoreLabel->setText(ToQString(screen.scoreLabel));
     m_statusLabel->setText(ToQString(screen.status.text));
     SetTextColor(*m_statusLabel, ColorSetting(m_session, screen.status.color));
+    QFont statusFont = m_statusLabel->font();
+    statusFont.setPixelSize(screen.status.font == StatusFont::Alarm ? 18 : 14);
+    m_statusLabel->setFont(statusFont);
+    for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
+        m_infoCaptions[row]->setText(ToQString(screen.callInfo[row].caption));
+        m_infoValues[row]->setText(ToQString(screen.callInfo[row].value));
+    }
 }
 
 }  // namespace tallyhawk

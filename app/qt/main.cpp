@@ -21,7 +21,8 @@ int Run(QApplication& application) {
                        "(default: the current directory)."),
         QStringLiteral("DIR"), QStringLiteral("."));
     const QCommandLineOption settingsOption(
-        QStringLiteral("settings"), QStringLiteral("Keep the settings in this INI file instead of the platform store."),
+        QStringLiteral("settings"),
+        QStringLiteral("Keep the settings in this INI file instead of the platform store."),
         QStringLiteral("FILE"));
     parser.addOption(folderOption);
     parser.addOption(settingsOption);

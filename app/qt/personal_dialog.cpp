@@ -26,19 +26,23 @@ CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : QDia
         m_address[line] = AddField(*form, QStringLiteral("Address %1").arg(line + 1), values.address[line],
                                    AddressLineLimit());
     }
-    m_cqZone = AddField(*form, QStringLiteral("CQ zone"), values.cqZone, SettingTextLimit("CQZone"), Characters::Digits);
-    m_continent = AddField(*form, QStringLiteral("Continent"), values.continent, SettingTextLimit("Continent"));
+    m_cqZone = AddField(*form, QStringLiteral("CQ zone"), values.cqZone, SettingTextLimit("CQZone"),
+                        Characters::Digits);
+    m_continent =
+        AddField(*form, QStringLiteral("Continent"), values.continent, SettingTextLimit("Continent"));
     for (QLineEdit* upper : {m_callsign, m_continent}) {
-        connect(upper, &QLineEdit::textEdited, upper, [upper](const QString& text) { upper->setText(text.toUpper()); });
+        connect(upper, &QLineEdit::textEdited, upper,
+                [upper](const QString& text) { upper->setText(text.toUpper()); });
     }
     layout->addLayout(form);
     connect(AddButtons(*this, *layout, true), &QDialogButtonBox::accepted, this, &CPersonalDialog::Accept);
 }
 
 void CPersonalDialog::Accept() {
-    PersonalDialogValues values{TextOf(*m_callsign), TextOf(*m_name), TextOf(*m_club), {}, TextOf(*m_cqZone),
-                                TextOf(*m_continent)};
-    for (std::size_t line = 0; line < m_address.size(); ++line) values.address[line] = TextOf(*m_address[line]);
+    PersonalDialogValues values{TextOf(*m_callsign), TextOf(*m_name),     TextOf(*m_club), {},
+                                TextOf(*m_cqZone),   TextOf(*m_continent)};
+    for (std::size_t line = 0; line < m_address.size(); ++line)
+        values.address[line] = TextOf(*m_address[line]);
     const bool complete = ApplyPersonalDialog(m_store, values);
     m_cqZone->setText(ToQString(values.cqZone));
     m_continent->setText(ToQString(values.continent));

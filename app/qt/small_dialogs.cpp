@@ -22,8 +22,8 @@ bool ConfirmExit(QWidget* parent, bool russian) {
                     QMessageBox::NoButton, parent);
     // Cancel on the left, confirm on the right, whatever the platform's usual order.
     box.addButton(russian ? QStringLiteral("Отмена") : QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    QPushButton* exit = box.addButton(russian ? QStringLiteral("Выход") : QStringLiteral("Exit"),
-                                      QMessageBox::AcceptRole);
+    QPushButton* exit =
+        box.addButton(russian ? QStringLiteral("Выход") : QStringLiteral("Exit"), QMessageBox::AcceptRole);
     box.setDefaultButton(exit);
     box.exec();
     return box.clickedButton() == exit;

@@ -62,7 +62,8 @@ void ShowLogView(CGridCtrl& grid, const LoggerSession& session) {
     for (const LogViewRow& row : rows) cells.push_back(RowOf(row.cells));
     grid.ShowRows(cells);
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        grid.SetCellBackground(static_cast<int>(row) + 1, kLogCallColumn, ColorSetting(session, rows[row].callColor));
+        grid.SetCellBackground(static_cast<int>(row) + 1, kLogCallColumn,
+                               ColorSetting(session, rows[row].callColor));
     }
 }
 
@@ -85,7 +86,8 @@ void ShowScoreGrid(CGridCtrl& grid, const LoggerSession& session) {
     for (const ScoreRow& row : score.rows) cells.push_back(RowOf(row.cells));
     grid.ShowRows(cells, score.centred);
     for (std::size_t row = 0; row < score.rows.size(); ++row) {
-        if (const auto color = score.rows[row].labelColor) grid.SetCellBackground(static_cast<int>(row), 0, ToQColor(*color));
+        if (const auto color = score.rows[row].labelColor)
+            grid.SetCellBackground(static_cast<int>(row), 0, ToQColor(*color));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/session/entry_form.h"
 #include "app/session/settings_backend.h"
 #include "app/session/settings_store.h"
+#include "callsign/call_info.h"
 #include "callsign/country_table.h"
 #include "callsign/oblast_table.h"
 #include "convert/adif_import.h"
@@ -26,13 +27,16 @@
 #include "log/contact_editor.h"
 #include "scoring/band_point_counters.h"
 #include "scoring/score_display.h"
+#include "scoring/statistics_recount.h"
 
 namespace tallyhawk {
 
 // The information label under the entry row: the worked-before alarm and the multiplier status.
+enum class StatusFont { Info, Alarm };  // bold Arial 5 wide; bold Arial 14 pixels high and 6 wide
 struct StatusLabel {
     std::string text;
     std::string_view color = "InfoColor";  // colour setting of the text
+    StatusFont font = StatusFont::Info;
 };
 
 struct Screen {
@@ -42,8 +46,16 @@ struct Screen {
     std::vector<LookupRow> lookupView;   // the history rows under the header of kLookupViewColumns
     std::string callLabel;               // the call whose history is shown, right-aligned
     StatusLabel status;
+    CallInfoRows callInfo;   // the call information panel, filled once per typed call
     ScoreGrid scoreGrid;     // the score summary, header row first
     std::string scoreLabel;  // the claimed score
+};
+
+// What a reload did. A refused log changes nothing; its messages (when the window shows any) say why.
+enum class ReloadStatus { Reloaded, NoLogFile, InvalidLine };
+struct ReloadResult : Effects {
+    ReloadStatus status = ReloadStatus::Reloaded;
+    std::optional<std::size_t> badLine;  // the first line the reload check refused (1-based)
 };
 
 class LoggerSession {
@@ -57,8 +69,8 @@ public:
     Effects SaveContact();
 
     // Rebuilds the contest index and the statistics from the contest log after checking its columns.
-    // `progress` receives the percentage read each time it grows (the window draws it).
-    Effects ReloadContestLog(const std::function<void(int)>& progress = {});
+    // `progress` receives the percentage read each time it grows (the window draws it as "37 %").
+    ReloadResult ReloadContestLog(const std::function<void(int)>& progress = {});
 
     // A settings message from a settings dialog or another process; ignored without "settings:".
     void ApplySettingsMessage(std::string_view text);
@@ -139,6 +151,7 @@ public:
 private:
     // Steps of start-up and of a save, each in the file of its subsystem.
     void LoadCallsignData();                        // logger_session_callsign.cpp
+    OwnStation OwnStationNow() const;               // logger_session_score.cpp
     void RecordStatistics(const QsoRecord& qso);    // logger_session_score.cpp: before the log line
     void ShowScore();                               // logger_session_score.cpp
     void SetupViews(ViewSelection which);           // logger_session_log_view.cpp
@@ -148,8 +161,11 @@ private:
     Effects CheckWorkedBefore();                    // logger_session_worked_before.cpp
     void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
+    void ShowMultiplierStatus();                    // logger_session_call_status.cpp
+    void ShowCallInfo();                            // logger_session_call_status.cpp
     void ResetRecount();                            // logger_session_recount.cpp: before a reload
     void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
+    void StartFromNothing();
     void RemoveDerivedFiles() const;
     void RecountLog(std::string_view log, const std::function<void(int)>& progress);
 
@@ -175,8 +191,7 @@ private:
     std::string m_currentCall;
     bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;
-    std::string m_recountIndexCalls;    // contest index entries waiting for the next flush
-    std::string m_recountIndexRecords;
+    StatisticsRecount m_recount;  // the index buffers and multiplier copies of a reload
 };
 
 // "Missing DXCC tables!": shown at start-up when the program folder has no "dxcc" folder.

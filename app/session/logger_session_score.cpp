@@ -15,15 +15,15 @@ std::int32_t ColorNamed(const ColorSettings& colors, std::string_view name) {
     return 0;
 }
 
-OwnStation OwnStationOf(const StationProfile& station, const std::string& ownCountryPrefix) {
-    return {station.callsign, ownCountryPrefix, station.continent};
-}
-
 }  // namespace
+
+OwnStation LoggerSession::OwnStationNow() const {
+    return {m_settings.station.callsign, m_ownCountryPrefix, m_settings.station.continent};
+}
 
 // Runs before the log line is written; it also appends the contact to the contest index.
 void LoggerSession::RecordStatistics(const QsoRecord& qso) {
-    const OwnStation own = OwnStationOf(m_settings.station, m_ownCountryPrefix);
+    const OwnStation own = OwnStationNow();
     const StatisticsUpdate update{m_folder, m_settings.setup.contest, own, m_countries};
     UpdateStatistics(update, qso.call, MakeQsoSummary(qso), m_pointCounters);
 }
@@ -40,7 +40,7 @@ void LoggerSession::ShowScore() {
         m_screen.scoreLabel = ScoreLabelText(0);
         return;
     }
-    const ScoreLayout layout = rules->layout(OwnStationOf(m_settings.station, m_ownCountryPrefix));
+    const ScoreLayout layout = rules->layout(OwnStationNow());
     const std::string key = HighlightKeyFor(layout.highlight, m_screen.entry[Field::Call],
                                             m_screen.entry[Field::ExchangeReceived], m_countries);
     ScoreDisplay display = BuildScoreDisplay(layout, {m_qsoCounters, m_pointCounters}, store, ownCall, key);

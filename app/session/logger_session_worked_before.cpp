@@ -9,6 +9,7 @@
 namespace tallyhawk {
 
 Effects LoggerSession::CallChanged(std::string_view text) {
+    m_countries.BeginOperation();
     // The call field holds upper case only.
     m_screen.entry[Field::Call] = ToUpperAscii(text);
     return CheckWorkedBefore();
@@ -28,7 +29,9 @@ Effects LoggerSession::CheckWorkedBefore() {
     const int duplicates =
         MarkWorkedBefore(m_screen.logView, m_currentCall, TrimBlanks(m_screen.entry[Field::Band]),
                          TrimBlanks(m_screen.entry[Field::Mode]));
-    if (duplicates > 0) m_screen.status = StatusLabel{std::string(kWorkedBeforeText), "AlarmColor"};
+    if (duplicates > 0) {
+        m_screen.status = StatusLabel{std::string(kWorkedBeforeText), "AlarmColor", StatusFont::Alarm};
+    }
     effects.sounds.assign(static_cast<std::size_t>(duplicates), Sound::WorkedBefore);
     m_callInfoShown = false;
     return effects;
@@ -55,13 +58,15 @@ void LoggerSession::SearchContestIndex(std::string_view call) {
 }
 
 Effects LoggerSession::LeaveCallField() {
+    m_countries.BeginOperation();
     const std::string call(TrimBlanks(m_screen.entry[Field::Call]));
     // A call of one or two characters is not a call yet: nothing is looked up.
     constexpr std::size_t kShortestLookedUpCall = 3;
     if (call.size() < kShortestLookedUpCall) return {};
     ShowLogbookHistory(call);
-    // Then, in this order: the multiplier status of the call, and, while CallInfoShown is clear, the
-    // call information panel (which sets it).
+    ShowMultiplierStatus();
+    // Leaving the field again without changing the call leaves the panel as it is.
+    if (!m_callInfoShown) ShowCallInfo();
     return {};
 }
 

@@ -27,7 +27,9 @@ void Store(SettingsBackend& store, std::string_view name, std::string_view value
     (void)WriteSetting(store, name, value.substr(0, SettingTextLimit(name)));
 }
 
-void StoreFlag(SettingsBackend& store, std::string_view name, bool on) { store.WriteInt(kSettingsGroup, name, on); }
+void StoreFlag(SettingsBackend& store, std::string_view name, bool on) {
+    store.WriteInt(kSettingsGroup, name, on);
+}
 
 void ShowToday(ContestDialogValues& values, const ClockReading& now) {
     values.year = std::to_string(now.year);
@@ -80,9 +82,12 @@ int ClampedNumber(std::string_view text, int highest) {
 
 std::string_view CallbookCode(CallbookChoice choice) {
     switch (choice) {
-        case CallbookChoice::Rac: return "rac";
-        case CallbookChoice::Qrz: return "qrz";
-        case CallbookChoice::None: break;
+        case CallbookChoice::Rac:
+            return "rac";
+        case CallbookChoice::Qrz:
+            return "qrz";
+        case CallbookChoice::None:
+            break;
     }
     return "none";
 }
@@ -102,7 +107,8 @@ ContestDialogValues OpenContestDialog(const SettingsBackend& store, const ClockR
     if (date.size() > 5) values.month = date.substr(5, 2);
     if (date.size() > 8) values.day = date.substr(8);
     values.contestName = ContestListNameForCode(ReadSized(store, "Contest", 4));
-    if (const auto band = BandFromShortCode(ReadSized(store, "Band", 5))) values.bandText = BandListText(*band);
+    if (const auto band = BandFromShortCode(ReadSized(store, "Band", 5)))
+        values.bandText = BandListText(*band);
     values.modeText = ReadSized(store, "Mode", 10);
     if (values.currentTime) ShowToday(values, now);
     return values;
@@ -113,7 +119,8 @@ void SetCurrentTimeMark(ContestDialogValues& values, bool on, const ClockReading
     if (on) ShowToday(values, now);
 }
 
-std::string ApplyContestDialog(SettingsBackend& store, const ContestDialogValues& values, const ClockReading& now) {
+std::string ApplyContestDialog(SettingsBackend& store, const ContestDialogValues& values,
+                               const ClockReading& now) {
     std::string message = "settings: ";
     if (values.currentTime) message += "current:yes ";
     StoreFlag(store, "RealTimeMode", values.currentTime);
@@ -155,15 +162,15 @@ bool ApplyPersonalDialog(SettingsBackend& store, PersonalDialogValues& values) {
 ConfigurationDialogValues OpenConfigurationDialog(const SettingsBackend& store, const ClockReading& now) {
     ConfigurationDialogValues values;
     const std::string callbook = ReadSized(store, "CDROM", 5);
-    values.callbook = callbook == "rac" ? CallbookChoice::Rac
+    values.callbook = callbook == "rac"   ? CallbookChoice::Rac
                       : callbook == "qrz" ? CallbookChoice::Qrz
                                           : CallbookChoice::None;
     values.disk = ReadSized(store, "Disk", 3);
     values.transmitterId = std::to_string(store.ReadInt(kSettingsGroup, "TranceiverID").value_or(0));
     const std::string shift = ReadSized(store, "TimeShift", 6);
     // Without a stored shift the machine's own difference between UTC and local time is shown.
-    const int minutes = !shift.empty() ? std::abs(ParseInt(shift.substr(1)).value_or(0))
-                                       : std::abs(now.utcMinusLocalMinutes);
+    const int minutes =
+        !shift.empty() ? std::abs(ParseInt(shift.substr(1)).value_or(0)) : std::abs(now.utcMinusLocalMinutes);
     values.shiftSign = !shift.empty() ? shift.substr(0, 1) : now.utcMinusLocalMinutes < 0 ? "-" : "+";
     values.shiftHours = std::to_string(minutes / 60);
     values.shiftMinutes = std::to_string(minutes % 60);
@@ -216,7 +223,8 @@ ColorsDialogValues ResetColorsDialog() {
 }
 
 void ApplyColorsDialog(SettingsBackend& store, const ColorsDialogValues& values) {
-    for (std::size_t i = 0; i < values.size(); ++i) store.WriteInt(kColorsGroup, kColorDefinitions[i].name, values[i]);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        store.WriteInt(kColorsGroup, kColorDefinitions[i].name, values[i]);
 }
 
 }  // namespace tallyhawk

@@ -30,7 +30,8 @@ ContestDialogValues OpenContestDialog(const SettingsBackend& store, const ClockR
 void SetCurrentTimeMark(ContestDialogValues& values, bool on, const ClockReading& now);
 // Stores the corrected values and returns the message for the main window, e.g.
 // "settings:  cont:CQ band:20 mode:Phone date:2002-11-30".
-std::string ApplyContestDialog(SettingsBackend& store, const ContestDialogValues& values, const ClockReading& now);
+std::string ApplyContestDialog(SettingsBackend& store, const ContestDialogValues& values,
+                               const ClockReading& now);
 
 // The personal dialog: the station profile.
 struct PersonalDialogValues {

@@ -34,4 +34,15 @@ ScoreLayout AadxLayout(const OwnStation& own) {
     return BandLayout({{IsAsian(own.continent) ? "DXCC" : "Prefix", "x", 6}});
 }
 
+// Asian stations are told countries, searched whole; the others Asian prefixes, searched bare.
+MultiplierStatus AadxStatus(const StatusInput& in) {
+    const auto text = BandCountryText(in, FileText::Untrimmed);
+    if (!text) return {};
+    if (!IsAsian(in.own.continent)) return {PrefixCheck(*text, in.typed.wpx), std::nullopt};
+    const std::string& prefix = in.typed.prefix;
+    if (prefix.empty()) return {std::string(kUnknownCountry), std::nullopt};
+    const bool worked = text->find(" " + prefix + " ") != std::string::npos;
+    return {in.typed.name + std::string(worked ? kWorkedCountry : kNewCountry), std::nullopt};
+}
+
 }  // namespace tallyhawk

@@ -51,4 +51,12 @@ ScoreLayout Arrl10mLayout(const OwnStation&) {
     return layout;
 }
 
+// Countries of the mode in the mode field; W and VE count as states and show nothing.
+MultiplierStatus Arrl10mStatus(const StatusInput& in) {
+    if (IsUsOrCanada(in.typed.prefix)) return {};
+    const auto text = StatisticsText(in, in.mode == "CW" ? "cw.cq" : "ssb.cq", FileText::Trimmed);
+    if (!text) return {};
+    return {CountryCheck(*text, in.typed.prefix, in.typed.name), std::nullopt};
+}
+
 }  // namespace tallyhawk

@@ -23,4 +23,10 @@ ScoreLayout ArrlDxLayout(const OwnStation& own) {
     return layout;
 }
 
+// Only W and VE stations collect countries; states are not looked up.
+MultiplierStatus ArrlDxStatus(const StatusInput& in) {
+    if (!IsUsOrCanada(in.own.country)) return {};
+    return BandCountryStatus(in);
+}
+
 }  // namespace tallyhawk

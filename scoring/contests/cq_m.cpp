@@ -1,4 +1,5 @@
 // CQ-M: countries of the CQ-M list (Russian call areas and republics counted apart) on every band.
+#include "callsign/own_country.h"
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
 
@@ -19,6 +20,12 @@ ScoreLayout CqmLayout(const OwnStation&) {
     ScoreLayout layout = BandLayout({{"P150C", "x", 6}});
     layout.highlight = HighlightKey::CqmKey;
     return layout;
+}
+
+// The country is the CQ-M key, shown in place of the name.
+MultiplierStatus CqmStatus(const StatusInput& in) {
+    const std::string key = CqmCountryKey(in.typed.call, in.typed.prefix);
+    return BandCountryStatus(in, key, key);
 }
 
 }  // namespace tallyhawk

@@ -19,4 +19,12 @@ void CqWwDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles
 
 ScoreLayout CqWwDxLayout(const OwnStation&) { return CountryAndZoneLayout("DXCC", "Zone"); }
 
+// The received exchange is the CQ zone, filled in from the country file (empty for an unknown country)
+// whether or not the band has a country file yet.
+MultiplierStatus CqWwDxStatus(const StatusInput& in) {
+    MultiplierStatus status = BandCountryStatus(in);
+    status.exchange = in.typed.zone;
+    return status;
+}
+
 }  // namespace tallyhawk

@@ -33,4 +33,12 @@ ScoreLayout JapanDxLayout(const OwnStation& own) {
     return BandLayout({{"Prefect", "x", 4}});
 }
 
+// Japanese stations are told the country and get the zone filled in, as in CQ WW DX.
+MultiplierStatus JapanDxStatus(const StatusInput& in) {
+    if (!IsJapanese(in.own.country)) return {};
+    MultiplierStatus status = BandCountryStatus(in);
+    status.exchange = in.typed.zone;
+    return status;
+}
+
 }  // namespace tallyhawk

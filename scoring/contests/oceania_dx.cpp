@@ -20,4 +20,17 @@ void OceaniaDxMultipliers(const ContactFacts& q, const OwnStation& own, Multipli
 
 ScoreLayout OceaniaDxLayout(const OwnStation&) { return BandLayout({{"Prefix", "x", 6}}); }
 
+// Contacts with Oceania count: a station outside Oceania is told when the call is not Oceanian.
+MultiplierStatus OceaniaDxStatus(const StatusInput& in) {
+    const auto text = BandCountryText(in, FileText::Untrimmed);
+    if (!text) return {};
+    std::optional<std::string> shown;
+    if (in.own.continent == "OC" || in.typed.continent == "OC") {
+        shown = PrefixCheck(*text, in.typed.wpx);
+    } else if (!in.typed.continent.empty()) {
+        shown = kNotOceanianCountry;
+    }
+    return UnlessContinentUnknown(std::move(shown), in.typed);
+}
+
 }  // namespace tallyhawk

@@ -33,4 +33,12 @@ ScoreLayout OkOmDxLayout(const OwnStation& own) {
     return BandLayout({{IsCzechOrSlovak(own.country) ? "Prefix" : "District", "x", 6}});
 }
 
+// Czech and Slovak stations are told WPX prefixes; the others collect districts from the exchange.
+MultiplierStatus OkOmDxStatus(const StatusInput& in) {
+    if (!IsCzechOrSlovak(in.own.country)) return {};
+    const auto text = BandCountryText(in, FileText::Untrimmed);
+    if (!text) return {};
+    return UnlessContinentUnknown(PrefixCheck(*text, in.typed.wpx), in.typed);
+}
+
 }  // namespace tallyhawk

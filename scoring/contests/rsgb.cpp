@@ -65,4 +65,10 @@ ScoreLayout Rsgb21And28Layout(const OwnStation& own) { return RsgbLayout(own, kR
 
 ScoreLayout Rsgb7MhzLayout(const OwnStation& own) { return RsgbLayout(own, kFortyOnly); }
 
+// Only British stations collect countries; districts come with the exchange.
+MultiplierStatus RsgbStatus(const StatusInput& in) {
+    if (!IsBritish(in.own.country)) return {};
+    return BandCountryStatus(in);
+}
+
 }  // namespace tallyhawk

@@ -26,4 +26,29 @@ void RussianDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFi
 
 ScoreLayout RussianDxLayout(const OwnStation&) { return CountryAndZoneLayout("DXCC", "OBL"); }
 
+namespace {
+
+// The oblast key: the call area digit and the letter after the WPX prefix ("3A" for UA3ABC).
+std::string OblastKey(const TypedCall& typed) {
+    if (typed.wpx.empty() || typed.call.size() <= typed.wpx.size()) return {};
+    return std::string{typed.wpx.back(), typed.call[typed.wpx.size()]};
+}
+
+MultiplierStatus OblastStatus(const StatusInput& in) {
+    const auto text = StatisticsText(in, std::string(in.band) + "m.z", FileText::Trimmed);
+    if (!text) return {};
+    const std::string key = OblastKey(in.typed);
+    if (key.empty() || !in.oblasts.Contains(key)) return {std::string(kUnknownOblast), std::nullopt};
+    const bool worked = text->find(key) != std::string::npos;
+    return {in.oblasts.OblastName(key) + std::string(worked ? kWorkedOblast : kNewOblast), std::nullopt};
+}
+
+}  // namespace
+
+// Russian calls are told their oblast, the others their country.
+MultiplierStatus RussianDxStatus(const StatusInput& in) {
+    if (in.typed.prefix.starts_with("RA")) return OblastStatus(in);
+    return BandCountryStatus(in);
+}
+
 }  // namespace tallyhawk

@@ -37,4 +37,10 @@ ScoreLayout SacDxLayout(const OwnStation& own) {
     return BandLayout({{IsScandinavian(own.country) ? "DXCC" : "Areas", "x", 6}}, kTenToEighty);
 }
 
+// Only Scandinavian stations collect countries; the status does not tell call areas apart.
+MultiplierStatus SacDxStatus(const StatusInput& in) {
+    if (!IsScandinavian(in.own.country)) return {};
+    return BandCountryStatus(in);
+}
+
 }  // namespace tallyhawk

@@ -37,4 +37,10 @@ ScoreLayout SpDxLayout(const OwnStation& own) {
     return layout;
 }
 
+// Only Polish stations collect countries; provinces come with the exchange.
+MultiplierStatus SpDxStatus(const StatusInput& in) {
+    if (!IsPolish(in.own.country)) return {};
+    return BandCountryStatus(in);
+}
+
 }  // namespace tallyhawk

@@ -39,4 +39,29 @@ ScoreLayout UbaDxLayout(const OwnStation& own) {
     return layout;
 }
 
+namespace {
+
+// Outside Belgium only European countries are multipliers, searched whole (" DL ") in the band file.
+std::string EuroCountryCheck(std::string_view text, const TypedCall& typed) {
+    const std::string needle = " " + typed.prefix + " ";
+    const bool european = EuCountryList.find(needle) != std::string_view::npos;
+    if (typed.prefix.empty()) return std::string(kUnknownCountry);
+    if (european) {
+        const bool worked = text.find(needle) != std::string_view::npos;
+        return typed.name + std::string(worked ? kWorkedEuroCountry : kNewEuroCountry);
+    }
+    return IsBelgian(typed.prefix) ? std::string() : std::string(kCountryNotForMultiplier);
+}
+
+}  // namespace
+
+MultiplierStatus UbaDxStatus(const StatusInput& in) {
+    if (IsBelgian(in.own.country)) return BandCountryStatus(in);
+    const auto text = BandCountryText(in, FileText::Untrimmed);
+    if (!text) return {};
+    std::string shown = EuroCountryCheck(*text, in.typed);
+    if (shown.empty()) return {};  // a Belgian call shows nothing
+    return {std::move(shown), std::nullopt};
+}
+
 }  // namespace tallyhawk

@@ -35,4 +35,6 @@ ScoreLayout UkrDxLayout(const OwnStation& own) {
     return CountryAndZoneLayout("DXCC", "OBL");
 }
 
+MultiplierStatus UkrDxStatus(const StatusInput& in) { return BandCountryStatus(in); }
+
 }  // namespace tallyhawk

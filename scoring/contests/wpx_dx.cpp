@@ -20,4 +20,11 @@ ScoreLayout WpxDxLayout(const OwnStation&) {
     return layout;
 }
 
+// The contest's prefix file tells whether the typed prefix is new; nothing before the first contact.
+MultiplierStatus WpxDxStatus(const StatusInput& in) {
+    const auto text = StatisticsText(in, WpxFileName(in.own.call), FileText::Trimmed);
+    if (!text) return {};
+    return {PrefixCheck(*text, in.typed.wpx), std::nullopt};
+}
+
 }  // namespace tallyhawk

@@ -8,7 +8,7 @@
 #include "scoring/contest_table.h"
 #include "scoring/score_display.h"
 #include "scoring/statistics_update.h"
-#include "tests/support/program_folder_fixture.h"
+#include "scoring/tests/scoring_folder_fixture.h"
 
 namespace tallyhawk {
 namespace {
@@ -25,15 +25,8 @@ struct Qso {
 
 using Files = std::map<std::string, std::string>;
 
-class ContestSequenceTest : public testing::ProgramFolderFixture {
+class ContestSequenceTest : public testing::ScoringFolderFixture {
 protected:
-    void SetUp() override {
-        ProgramFolderFixture::SetUp();
-        CopyTestData("scoring_dxcc", "dxcc");
-        m_countries.emplace(ProgramFolder(Folder()));
-        m_countries->LoadPrefixLists();
-    }
-
     // A fresh contest: empty statistics and counters, the own station as start-up computes it.
     void Operate(std::string contest, std::string ownCall, std::string continent, std::string sent = "001") {
         for (const char* folder : {"statistics", "database"}) {
@@ -77,7 +70,6 @@ protected:
         return BuildScoreDisplay(layout, {m_qsos, m_points}, store, m_own.call, "").claimedScore;
     }
 
-    std::optional<CountryTable> m_countries;
     std::string m_contest;
     std::string m_sent;
     OwnStation m_own;

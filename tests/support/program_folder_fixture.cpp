@@ -47,6 +47,18 @@ void ProgramFolderFixture::Write(const std::string& relative, const std::string&
     std::ofstream(m_folder / relative, std::ios::binary) << contents;
 }
 
+std::map<std::string, std::string> ProgramFolderFixture::FilesOf(
+    const std::vector<std::string>& folders) const {
+    std::map<std::string, std::string> files;
+    for (const std::string& folder : folders) {
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder / folder)) {
+            const std::string name = folder + "/" + entry.path().filename().string();
+            files[name] = Read(name);
+        }
+    }
+    return files;
+}
+
 void ProgramFolderFixture::CopyShippedDxcc() const {
     for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
         std::filesystem::copy_file(entry.path(), m_folder / "dxcc" / entry.path().filename(),

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ protected:
     std::filesystem::path PathOf(const std::string& relative) const { return m_folder / relative; }
     std::string Read(const std::string& relative) const;
     void Write(const std::string& relative, const std::string& contents) const;
+
+    // Every file of these folders of the program folder, named "folder/file", with its bytes.
+    std::map<std::string, std::string> FilesOf(const std::vector<std::string>& folders) const;
 
     // Copies the shipped country files (data/dxcc) into the folder's dxcc/.
     void CopyShippedDxcc() const;

@@ -1,5 +1,7 @@
 // The main window over a real session in a temporary program folder: rows reach the grids, keys and
 // fields reach the session, settings messages reach the window.
+#include "app/qt/logger_dlg.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -18,7 +20,6 @@
 
 #include "app/cli/qsettings_backend.h"
 #include "app/qt/dialog_launcher.h"
-#include "app/qt/logger_dlg.h"
 
 Q_DECLARE_METATYPE(tallyhawk::Sound)
 
@@ -100,8 +101,10 @@ private:
 void LoggerDlgTest::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    for (const char* folder : {"dxcc", "database", "statistics"}) std::filesystem::create_directory(Folder() / folder);
-    for (const auto& file : std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
+    for (const char* folder : {"dxcc", "database", "statistics"})
+        std::filesystem::create_directory(Folder() / folder);
+    for (const auto& file :
+         std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
         std::filesystem::copy_file(file.path(), Folder() / "dxcc" / file.path().filename());
     }
     m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
@@ -117,8 +120,13 @@ void LoggerDlgTest::cleanup() {
 
 void LoggerDlgTest::WriteSettings(bool realTime) {
     (void)LoadSettings(*m_settings, FixedClock());  // past the first run
-    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"}, {"Contest", "WPX"}, {"Band", "20"},
-                                      {"Mode", "CW"}, {"Date", "2002-02-16"}, {"TimeShift", "+0"}}) {
+    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"},
+                                      {"Contest", "WPX"},
+                                      {"Band", "20"},
+                                      {"Mode", "CW"},
+                                      {"Date", "2002-02-16"},
+                                      {"TimeShift", "+0"},
+                                      {"CDROM", "none"}}) {
         m_settings->WriteString(kSettingsGroup, name, value);
     }
     m_settings->WriteInt(kSettingsGroup, "RealTimeMode", realTime ? 1 : 0);
@@ -140,7 +148,9 @@ void LoggerDlgTest::LogContacts(const std::vector<std::string>& calls) {
 void LoggerDlgTest::OpenWindow() {
     m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
     m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
-    m_window->openDialog = [this](Dialog dialog) { OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock); };
+    m_window->openDialog = [this](Dialog dialog) {
+        OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
+    };
     m_window->Start();
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
@@ -306,14 +316,16 @@ void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
         dialog.findChild<QComboBox*>()->setCurrentIndex(0);
     });
     QTest::keyClick(Edit(Field::Call), Qt::Key_F3);
-    QCOMPARE(m_settings->ReadInt(kColorsGroup, "GridBackColorSel"), std::optional<std::int32_t>(Rgb(0, 255, 0)));
+    QCOMPARE(m_settings->ReadInt(kColorsGroup, "GridBackColorSel"),
+             std::optional<std::int32_t>(Rgb(0, 255, 0)));
     QVERIFY(!m_window->LogView().showGrid());  // grid style 0: no lines
 }
 
 void LoggerDlgTest::LeavingTheCallShowsItsLogbookHistory() {
     std::ofstream(Folder() / "logbook.adi", std::ios::binary)
         << "<EOH>\r\n"
-           "<CALL:5>DL1AB<QSO_DATE:8>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y<QSL_SENT:1>N<EOR>\r\n"
+           "<CALL:5>DL1AB<QSO_DATE:8>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y<QSL_SENT:1>N<"
+           "EOR>\r\n"
            "<CALL:5>OK1XX<QSO_DATE:8>20020316<TIME_ON:4>0800<BAND:3>40M<MODE:3>SSB<EOR>\r\n";
     QCOMPARE(ImportAdif(ProgramFolder(Folder()), Folder() / "logbook.adi").records, 2);
     OpenWindow();
@@ -326,6 +338,7 @@ void LoggerDlgTest::LeavingTheCallShowsItsLogbookHistory() {
     QCOMPARE(row, QStringList({"2002-03-15", "12:34", "20", "CW", "Y/N"}));
     QCOMPARE(history.CellText(2, 0), QString());
     QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("DL1AB"));
+    QCOMPARE(m_window->CallInfoValue(1).text(), QString("DL1"));  // the WPX prefix
 }
 
 void LoggerDlgTest::ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty() {
@@ -336,7 +349,7 @@ void LoggerDlgTest::ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty() {
     QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);
     QVERIFY(Edit(Field::Call)->hasFocus());
     QCOMPARE(Edit(Field::Time)->text(), QString("00:00"));  // the empty time was repaired on leaving
-    QTest::keyClick(Edit(Field::Call), Qt::Key_Backtab);  // backwards from Call: Exchange received
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backtab);    // backwards from Call: Exchange received
     QVERIFY(Edit(Field::Call)->hasFocus());
 }
 

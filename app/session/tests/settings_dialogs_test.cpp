@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "app/session/settings_dialogs.h"
+
+#include <gtest/gtest.h>
 
 namespace tallyhawk {
 namespace {
@@ -16,8 +16,9 @@ TEST(ContestDialog, FixedBandContestsMoveTheBandAndTheMessageCarriesTheSetup) {
         std::string_view contest, band, storedBand;
     };
     for (const auto& [contest, band, storedBand] :
-         {Case{"RSGB 7 MHZ", "20 m", "40"}, Case{"RSGB 21/28", "10 m", "10"}, Case{"RSGB 21/28", "80 m", "15"},
-          Case{"ARRL 10 M", "160 m", "10"}, Case{"CQ WW DX", "160 m", "160"}}) {
+         {Case{"RSGB 7 MHZ", "20 m", "40"}, Case{"RSGB 21/28", "10 m", "10"},
+          Case{"RSGB 21/28", "80 m", "15"}, Case{"ARRL 10 M", "160 m", "10"},
+          Case{"CQ WW DX", "160 m", "160"}}) {
         SCOPED_TRACE(std::string(contest) + " " + std::string(band));
         MemorySettingsBackend store;
         const ContestDialogValues values{std::string(contest), std::string(band), "CW", "2002", "11", "30"};
@@ -27,7 +28,8 @@ TEST(ContestDialog, FixedBandContestsMoveTheBandAndTheMessageCarriesTheSetup) {
     }
     MemorySettingsBackend store;
     const ContestDialogValues phone{"CQ WW DX", "20 m", "Phone", "2002", "11", "30"};
-    EXPECT_EQ(ApplyContestDialog(store, phone, Today()), "settings:  cont:CQ band:20 mode:Phone date:2002-11-30");
+    EXPECT_EQ(ApplyContestDialog(store, phone, Today()),
+              "settings:  cont:CQ band:20 mode:Phone date:2002-11-30");
     EXPECT_EQ(store.ReadInt(kSettingsGroup, "RealTimeMode"), 0);
     const ContestDialogValues current{"WPX DX", "10 m", "CW", "2002", "11", "30", true};
     EXPECT_EQ(ApplyContestDialog(store, current, Today()),
@@ -42,10 +44,12 @@ TEST(ContestDialog, DatePartsOutOfRangeBecomeTodaysWithTwoDigits) {
     };
     for (const auto& [year, month, day, date] :
          {Case{"2002", "13", "05", "2002-03-05"}, Case{"2002", "1", "00", "2002-01-07"},
-          Case{"1999", "12", "31", "2004-12-31"}, Case{"", "", "32", "2004-03-07"}, Case{"2010", "00", "9", "2010-03-09"}}) {
+          Case{"1999", "12", "31", "2004-12-31"}, Case{"", "", "32", "2004-03-07"},
+          Case{"2010", "00", "9", "2010-03-09"}}) {
         SCOPED_TRACE(std::string(year) + "-" + std::string(month) + "-" + std::string(day));
         MemorySettingsBackend store;
-        const ContestDialogValues values{"WPX DX", "10 m", "CW", std::string(year), std::string(month), std::string(day)};
+        const ContestDialogValues values{"WPX DX",           "10 m",          "CW", std::string(year),
+                                         std::string(month), std::string(day)};
         (void)ApplyContestDialog(store, values, Today());
         EXPECT_EQ(Stored(store, "Date"), date);
     }
@@ -76,8 +80,12 @@ TEST(PersonalDialog, ZoneAndContinentAreCorrectedAndAMissingZoneKeepsItOpen) {
                           Case{"00", "OC", "", "OC", false}, Case{"14", "EU", "14", "EU", true}}) {
         SCOPED_TRACE(std::string(c.zone) + " " + std::string(c.continent));
         MemorySettingsBackend store;
-        PersonalDialogValues values{"DL1ABC", "Op", "Club", {"Street 1", "Town", "", "Germany"},
-                                    std::string(c.zone), std::string(c.continent)};
+        PersonalDialogValues values{"DL1ABC",
+                                    "Op",
+                                    "Club",
+                                    {"Street 1", "Town", "", "Germany"},
+                                    std::string(c.zone),
+                                    std::string(c.continent)};
         EXPECT_EQ(ApplyPersonalDialog(store, values), c.closes);
         EXPECT_EQ(values.cqZone, c.storedZone);
         EXPECT_EQ(Stored(store, "CQZone"), c.storedZone);
@@ -92,15 +100,27 @@ TEST(PersonalDialog, ZoneAndContinentAreCorrectedAndAMissingZoneKeepsItOpen) {
 
 TEST(ConfigurationDialog, MessageAndStoredValues) {
     MemorySettingsBackend store;
-    ConfigurationDialogValues values{.disk = "D", .transmitterId = "", .shiftSign = "*", .shiftHours = "1",
-                                     .shiftMinutes = "30", .callbook = CallbookChoice::Qrz};
+    ConfigurationDialogValues values{.disk = "D",
+                                     .transmitterId = "",
+                                     .shiftSign = "*",
+                                     .shiftHours = "1",
+                                     .shiftMinutes = "30",
+                                     .callbook = CallbookChoice::Qrz};
     EXPECT_EQ(ApplyConfigurationDialog(store, values), "settings: disk:D trxid:0 cdrom:qrz \n");
     EXPECT_EQ(Stored(store, "TimeShift"), "+90");
     EXPECT_EQ(Stored(store, "CDROM"), "qrz");
     EXPECT_EQ(store.ReadInt(kSettingsGroup, "TranceiverID"), 0);
 
-    values = {.disk = " e ", .transmitterId = "73", .shiftSign = "-", .shiftHours = "30", .shiftMinutes = "75",
-              .callbook = CallbookChoice::None, .checkOnStart = true, .onTop = true, .hideToTray = true, .russian = true};
+    values = {.disk = " e ",
+              .transmitterId = "73",
+              .shiftSign = "-",
+              .shiftHours = "30",
+              .shiftMinutes = "75",
+              .callbook = CallbookChoice::None,
+              .checkOnStart = true,
+              .onTop = true,
+              .hideToTray = true,
+              .russian = true};
     EXPECT_EQ(ApplyConfigurationDialog(store, values),
               "settings: trxid:73 cdrom:none check:yes ontop:yes hide:yes lang:rus \n");
     EXPECT_EQ(Stored(store, "TimeShift"), "-1499");

@@ -1,0 +1,95 @@
+// Leaving the call field: the multiplier status in the status line, the zone filled in, and the call
+// information panel once per typed call.
+#include "app/session/logger_session.h"
+#include "tests/support/program_folder_fixture.h"
+
+namespace tallyhawk {
+namespace {
+
+class CallStatusTest : public testing::ProgramFolderFixture {
+protected:
+    void SetUp() override {
+        ProgramFolderFixture::SetUp();
+        CopyTestData("scoring_dxcc", "dxcc");
+        (void)LoadSettings(m_store, ClockReading{});
+        for (const auto& [name, value] : {std::pair{"Callsign", "UA3ABC"}, {"Contest", "CQ"}, {"Band", "20"},
+                                          {"Mode", "CW"}, {"Continent", "EU"}, {"Date", "2024-11-30"},
+                                          {"CDROM", "none"}}) {
+            m_store.WriteString(kSettingsGroup, name, value);
+        }
+    }
+
+    LoggerSession Started() {
+        LoggerSession session(ProgramFolder(Folder()), m_store, [] { return ClockReading{}; });
+        (void)session.Start();
+        return session;
+    }
+
+    static void Type(LoggerSession& session, std::string_view call) {
+        session.SetFieldText(Field::Call, "");
+        for (char key : call) (void)session.CallChanged(session.CurrentScreen().entry[Field::Call] + key);
+    }
+
+    static CallInfoRows Info(std::string country, std::string wpx, std::string zone, std::string continent) {
+        return {{{"DXCC:", std::move(country)}, {"WPX:", std::move(wpx)}, {"CQ:", std::move(zone)},
+                 {"WAC:", std::move(continent)}}};
+    }
+
+    MemorySettingsBackend m_store;
+};
+
+TEST_F(CallStatusTest, StatusZoneAndInformationOfTheTypedCall) {
+    LoggerSession session = Started();
+    session.SetFieldText(Field::Time, "12:00");
+    session.SetFieldText(Field::ExchangeSent, "16");
+    session.SetFieldText(Field::ExchangeReceived, "14");
+    session.SetFieldText(Field::Call, "DL1ABC");
+    ASSERT_TRUE(session.SaveContact().messages.empty());
+    const Screen& screen = session.CurrentScreen();
+
+    Type(session, "W1AW");
+    (void)session.LeaveCallField();
+    EXPECT_EQ(screen.status.text, "United States - NEW COUNTRY");
+    EXPECT_EQ(screen.entry[Field::ExchangeReceived], "05");
+    EXPECT_EQ(screen.callInfo, Info("United States", "W1", "05", "NA"));
+    EXPECT_TRUE(session.CallInfoShown());
+
+    Type(session, "DL1ABC");  // a duplicate: the alarm first, then the status in the information colour
+    EXPECT_EQ(screen.status.font, StatusFont::Alarm);
+    (void)session.LeaveCallField();
+    EXPECT_EQ(screen.status.text, "Fed. Rep. of Germany - WORKED COUNTRY");
+    EXPECT_EQ(screen.status.color, "InfoColor");
+    EXPECT_EQ(screen.status.font, StatusFont::Info);
+    EXPECT_EQ(screen.callInfo, Info("Fed. Rep. of Germany", "DL1", "14", "EU"));
+
+    // Leaving again without a change fills the panel no more, while the status follows the files.
+    Write("statistics/20m.x", "");
+    Write("dxcc/cty.dat", "");
+    (void)session.LeaveCallField();
+    EXPECT_EQ(screen.status.text, "UNKNOWN COUNTRY");
+    EXPECT_EQ(screen.callInfo, Info("Fed. Rep. of Germany", "DL1", "14", "EU"));
+    Type(session, "DL1ABC");
+    (void)session.LeaveCallField();
+    EXPECT_EQ(screen.callInfo, Info("", "", "", ""));
+}
+
+TEST_F(CallStatusTest, NothingForShortCallsAndNoZoneOutsideJapan) {
+    LoggerSession session = Started();
+    Type(session, "W1");
+    (void)session.LeaveCallField();
+    EXPECT_EQ(session.CurrentScreen().entry[Field::ExchangeReceived], "");
+    EXPECT_FALSE(session.CallInfoShown());
+
+    m_store.WriteString(kSettingsGroup, "Contest", "JA");
+    m_store.WriteString(kSettingsGroup, "CDROM", "rac");
+    LoggerSession japan = Started();
+    Type(japan, "JA1ABC");
+    (void)japan.LeaveCallField();
+    EXPECT_EQ(japan.CurrentScreen().entry[Field::ExchangeReceived], "");
+    EXPECT_EQ(japan.CurrentScreen().status.text, "");
+    EXPECT_EQ(japan.CurrentScreen().callInfo, CallInfoRows{});  // a callbook answers in the window
+    EXPECT_TRUE(japan.CallInfoShown());
+}
+
+}  // namespace
+}  // namespace tallyhawk
