@@ -18,9 +18,12 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableWidget(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
-    // The column widths are those of a small grid font.
+    SetFontPixelSize(11);  // the column widths are those of a small grid font
+}
+
+void CGridCtrl::SetFontPixelSize(int pixels) {
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(pixels);
     setFont(small);
 }
 

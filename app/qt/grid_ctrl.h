@@ -21,6 +21,7 @@ public:
     explicit CGridCtrl(QWidget* parent = nullptr);
 
     void SetColors(const GridColors& colors);
+    void SetFontPixelSize(int pixels);
     // Column widths in pixels; the grid keeps room for `visibleRows` rows (header included) and scrolls
     // when it holds more.
     void SetLayout(const std::vector<int>& widths, int visibleRows);

@@ -93,6 +93,7 @@ void CLoggerDlg::BuildLayout() {
     callInfo->setVerticalSpacing(2);
     for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
         m_infoCaptions[row] = MakeLabel(this, QStringLiteral("callInfoCaption%1").arg(row), 13);
+        m_infoCaptions[row]->setMinimumWidth(50);
         m_infoValues[row] = MakeLabel(this, QStringLiteral("callInfoValue%1").arg(row), 13);
         callInfo->addWidget(m_infoCaptions[row], static_cast<int>(row), 0);
         callInfo->addWidget(m_infoValues[row], static_cast<int>(row), 1);

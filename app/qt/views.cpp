@@ -53,6 +53,7 @@ void SetupLogView(CGridCtrl& grid) {
 }
 
 void SetupLookupView(CGridCtrl& grid) {
+    grid.SetFontPixelSize(10);  // a date fills the narrow date column
     grid.SetLayout(Widths(kLookupViewColumns), static_cast<int>(LookupViewRowCount(0)));
 }
 
