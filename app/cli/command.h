@@ -64,5 +64,6 @@ int RunImport(CommandContext& context);
 int RunValidate(CommandContext& context);
 int RunEdit(CommandContext& context);
 int RunDelete(CommandContext& context);
+int RunSend(CommandContext& context);
 
 }  // namespace tallyhawk::cli

@@ -175,6 +175,19 @@ constexpr std::string_view kStatusHelp =
     "which CQ WW DX (and JAPAN DX at a Japanese station) fills with the call's CQ zone. Either line is\n"
     "empty when there is nothing to show.\n";
 
+constexpr std::string_view kSendHelp =
+    "usage: tallyhawk-cli send TEXT...\n"
+    "\n"
+    "Sends a settings message to the running window (tallyhawk), as the settings dialogs do, and waits\n"
+    "until the window has applied it. The words of TEXT are joined by single blanks. The window acts only\n"
+    "on a message containing \"settings:\"; it reads ontop:yes hide:yes current:yes (each switched off\n"
+    "when absent), date: band: mode: cont: cdrom: disk:.\n"
+    "\n"
+    "    $ tallyhawk-cli send settings: cont:CQ band:20 mode:Phone date:2002-11-30\n"
+    "\n"
+    "The window listens on the local server \"Tallyhawk\" (the environment variable TALLYHAWK_SERVER\n"
+    "names another). Exit status: 0 sent, 1 no window is running or it did not answer, 2 usage error.\n";
+
 constexpr std::array kCommands = {
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
     Command{"score", "print the score summary and the claimed score", kScoreHelp, RunScore},
@@ -193,6 +206,7 @@ constexpr std::array kCommands = {
     Command{"reload", "rebuild the contest index and the statistics from the contest log", kReloadHelp,
             RunReload},
     Command{"status", "print the multiplier status of a call", kStatusHelp, RunStatus},
+    Command{"send", "send a settings message to the running window", kSendHelp, RunSend},
 };
 
 }  // namespace

@@ -48,6 +48,15 @@ void LoggerSession::RepairTimeField() {
     m_screen.entry[Field::Time] = RepairTimeText(m_screen.entry[Field::Time]);
 }
 
+void LoggerSession::EnterTimeField() {
+    m_screen.focus = Field::Time;
+    if (!m_settings.setup.realTimeMode) return;
+    m_screen.entry[Field::Time] = ClockTimeText(m_clock(), m_settings.setup.timeShiftMinutes);
+    SetFocus(Field::ExchangeSent);
+    // The pre-fill of a serial-number contest moves the focus on to Exchange received.
+    LeaveTimeField();
+}
+
 void LoggerSession::LeaveTimeField() {
     RepairTimeField();
     // In serial-number contests this is where the next serial number is written into Exchange sent.

@@ -78,6 +78,10 @@ public:
     // Whether the exchange fields take letters in the current contest (otherwise digits only).
     bool ExchangeAcceptsLetters() const;
 
+    // The time field gets the focus: in real-time mode it is filled from the clock and the focus moves
+    // on to Exchange sent, which leaves the time field.
+    void EnterTimeField();
+
     // The time field's repair when the operator leaves it, then the log view refresh and the pre-fill.
     void LeaveTimeField();
 
@@ -137,6 +141,9 @@ public:
     const std::string& CurrentCall() const { return m_currentCall; }
     // Set once the call information is shown; every change of the call text clears it.
     bool CallInfoShown() const { return m_callInfoShown; }
+
+    // The colours again from the store, after the colours dialog.
+    void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
 
     // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
     std::int32_t ColorValue(std::string_view setting) const;

@@ -1,6 +1,8 @@
 // The time field of the entry row.
 #include "app/session/time_field.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace tallyhawk {
@@ -21,6 +23,20 @@ std::string ClockTimeText(const ClockReading& now, int timeShiftMinutes) {
     minutes %= kMinutesPerDay;
     if (minutes < 0) minutes += kMinutesPerDay;
     return TwoDigits(minutes / 60) + ":" + TwoDigits(minutes % 60);
+}
+
+TimeFieldEdit TypedTimeText(std::string_view text, std::size_t caret, std::string_view previous) {
+    TimeFieldEdit edit{std::string(text), caret};
+    // Removing a character changes the text again, so the check repeats on the shorter text.
+    while (!edit.text.empty() && !IsDigit(edit.text.back()) && edit.text.back() != ':') edit.text.pop_back();
+    if (edit.text == ":") edit.text.clear();
+    edit.caret = std::min(edit.caret, edit.text.size());
+    const bool typing = edit.text.size() >= previous.size();
+    if (edit.text.size() == 2 && typing && edit.text.back() != ':') {
+        edit.text.insert(edit.caret, 1, ':');
+        ++edit.caret;
+    }
+    return edit;
 }
 
 std::string SavedTimeText(std::string_view fieldText) {

@@ -16,6 +16,15 @@ std::string RepairTimeText(std::string_view text);
 // into the day, as HH:MM.
 std::string ClockTimeText(const ClockReading& now, int timeShiftMinutes);
 
+// The time field after a keystroke. Trailing characters other than digits and ":" are removed, a lone
+// ":" clears the field, and the second typed character (while typing, not deleting) gets the colon
+// inserted at the caret, so that typing 1 2 3 4 shows 12:34. `previous` is the text before the key.
+struct TimeFieldEdit {
+    std::string text;
+    std::size_t caret = 0;
+};
+TimeFieldEdit TypedTimeText(std::string_view text, std::size_t caret, std::string_view previous);
+
 // The saved form of the time: characters 1-2 and 4-5 of HH:MM, blanks removed.
 std::string SavedTimeText(std::string_view fieldText);
 

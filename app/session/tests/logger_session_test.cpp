@@ -108,6 +108,31 @@ TEST_F(LoggerSessionTest, IncompleteRowsMoveTheFocusAndPlayTheWarning) {
     EXPECT_EQ(session.QsoCounters().Total(), 0);
 }
 
+TEST_F(LoggerSessionTest, RealTimeModeFillsTheTimeFieldFromTheShiftedClock) {
+    m_store.WriteString(kSettingsGroup, "TimeShift", "-90");
+    m_store.WriteInt(kSettingsGroup, "RealTimeMode", 1);
+    LoggerSession session(ProgramFolder(Folder()), m_store, [] {
+        ClockReading now = FixedClock();
+        now.hour = 1;
+        now.minute = 15;
+        return now;
+    });
+    (void)session.Start();
+    session.EnterTimeField();
+    EXPECT_EQ(session.CurrentScreen().entry[Field::Time], "23:45");
+    EXPECT_EQ(session.CurrentScreen().focus, Field::Call);  // no call yet
+    (void)session.CallChanged("DL1AB");
+    session.EnterTimeField();
+    EXPECT_EQ(session.CurrentScreen().focus, Field::ExchangeReceived);  // past the pre-filled zone
+
+    m_store.WriteInt(kSettingsGroup, "RealTimeMode", 0);
+    LoggerSession typed = Started();
+    typed.SetFieldText(Field::Time, "12:3");
+    typed.EnterTimeField();
+    EXPECT_EQ(typed.CurrentScreen().entry[Field::Time], "12:3");
+    EXPECT_EQ(typed.CurrentScreen().focus, Field::Time);
+}
+
 TEST_F(LoggerSessionTest, ShortTimeIsRepairedBeforeTheContactIsBuilt) {
     LoggerSession session = Started();
     Type(session, "DL1AB", "9:3", "14", "15");

@@ -24,6 +24,29 @@ TEST(TimeRepair, SavedFormDropsTheColon) {
     EXPECT_EQ(SavedTimeText(""), "");
 }
 
+// Each key is typed at the end of the field, as the operator types a time.
+std::string TypeKeys(std::string_view keys) {
+    std::string text;
+    for (char key : keys) text = TypedTimeText(text + key, text.size() + 1, text).text;
+    return text;
+}
+
+TEST(TimeTyping, ColonAfterTheHoursAndNothingButDigits) {
+    struct Case {
+        std::string_view keys, shown;
+    };
+    for (const auto& [keys, shown] : {Case{"1234", "12:34"}, Case{"1a", "1"},
+                                      Case{":", ""}, Case{"0930", "09:30"}, Case{"12x", "12:"}}) {
+        SCOPED_TRACE(std::string(keys));
+        EXPECT_EQ(TypeKeys(keys), shown);
+    }
+    // Deleting back to two characters adds no colon, and the caret follows an inserted one.
+    EXPECT_EQ(TypedTimeText("12", 2, "12:").text, "12");
+    const TimeFieldEdit edit = TypedTimeText("12", 1, "2");
+    EXPECT_EQ(edit.text, "1:2");
+    EXPECT_EQ(edit.caret, 2u);
+}
+
 TEST(ClockFill, ShiftWrapsAroundMidnight) {
     ClockReading now;
     now.hour = 23;

@@ -1,0 +1,295 @@
+// CLoggerDlg: the main window's life, its keys and its handlers; each handler is one session call,
+// then the screen is drawn again and the effects played.
+#include "app/qt/logger_dlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QUrl>
+
+#include "app/qt/qt_conversions.h"
+#include "app/qt/small_dialogs.h"
+#include "app/session/time_field.h"
+
+namespace tallyhawk {
+
+CLoggerDlg::CLoggerDlg(LoggerSession& session, Clock clock, QWidget* parent)
+    : QWidget(parent), m_session(session), m_clock(std::move(clock)) {
+    BuildLayout();
+    ConnectParts();
+}
+
+void CLoggerDlg::ConnectParts() {
+    for (const Field field : kEntryFields) m_entryRow->Edit(field)->installEventFilter(this);
+    connect(m_entryRow, &CEntryRow::fieldEdited, this, &CLoggerDlg::OnFieldEdited);
+    connect(m_entryRow, &CEntryRow::fieldEntered, this, &CLoggerDlg::OnFieldEntered);
+    connect(m_entryRow, &CEntryRow::fieldLeft, this, &CLoggerDlg::OnFieldLeft);
+    connect(m_buttons, &CButtonBar::pressed, this, &CLoggerDlg::OnButton);
+    connect(&m_server, &CSettingsServer::messageReceived, this, &CLoggerDlg::ApplySettingsMessage);
+    connect(m_tray, &CTrayIcon::restoreRequested, this, &CLoggerDlg::RestoreWindow);
+    connect(m_tray, &CTrayIcon::showRequested, this, &CLoggerDlg::RestoreWindow);
+    connect(m_tray, &CTrayIcon::aboutRequested, this, [this] { ShowAbout(this); });
+    connect(m_tray, &CTrayIcon::settingsRequested, this, [this] { OpenDialog(Dialog::Configuration); });
+    connect(m_tray, &CTrayIcon::exitRequested, this, &CLoggerDlg::RequestExit);
+}
+
+void CLoggerDlg::Start() {
+    const Effects effects = m_session.Start();
+    ApplyColors();
+    m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters());
+    m_buttons->SetLanguage(m_session.Russian());
+    ApplyOnTop();
+    m_listening = m_server.Listen();
+    if (!m_listening) ShowNote(QStringLiteral("Settings messages are not received: ") + m_server.ErrorText());
+    m_utcClock->Tick();  // with the time shift just loaded
+    Render();
+    FollowFocus();
+    Play(effects);
+}
+
+void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
+
+void CLoggerDlg::ReloadColors() {
+    m_session.ReloadColors();
+    ApplyColors();
+    Render();
+}
+
+void CLoggerDlg::ApplyOnTop() {
+    const bool onTop = m_session.Options().onTop;
+    if (onTop == windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    // Changing a window flag hides the window; it keeps its place and size.
+    if (visible) show();
+}
+
+void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen().focus); }
+
+void CLoggerDlg::Play(const Effects& effects) {
+    for (const Sound sound : effects.sounds) m_sounds.Play(sound);
+    for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
+    if (effects.dialog) OpenDialog(*effects.dialog);
+}
+
+void CLoggerDlg::ApplySettingsMessage(const QString& text) {
+    m_session.ApplySettingsMessage(ToStdString(text));
+    ApplyOnTop();
+    m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters());
+    Render();
+}
+
+// Typing: the call runs the worked-before check on every change, the time field puts in its colon, the
+// exchange fields simply hold what is typed.
+void CLoggerDlg::OnFieldEdited(Field field, const QString& text) {
+    if (field == Field::Call) {
+        const Effects effects = m_session.CallChanged(ToStdString(text));
+        Render();
+        Play(effects);
+        return;
+    }
+    if (field != Field::Time) {
+        m_session.SetFieldText(field, ToStdString(text));
+        Render();
+        return;
+    }
+    QLineEdit* edit = m_entryRow->Edit(Field::Time);
+    const TimeFieldEdit typed =
+        TypedTimeText(ToStdString(text), static_cast<std::size_t>(edit->cursorPosition()),
+                      m_session.CurrentScreen().entry[Field::Time]);
+    m_session.SetFieldText(Field::Time, typed.text);
+    Render();
+    edit->setCursorPosition(static_cast<int>(typed.caret));
+}
+
+void CLoggerDlg::OnFieldEntered(Field field) {
+    // Leaving the time field may have sent the focus on (past a pre-filled exchange); going forward
+    // takes that move, going back to the call field does not.
+    const bool forward = field == Field::ExchangeSent || field == Field::ExchangeReceived;
+    const Field wanted = forward && m_pendingFocus ? *m_pendingFocus : field;
+    m_pendingFocus.reset();
+    if (wanted == Field::Time) {
+        m_session.EnterTimeField();
+    } else {
+        m_session.SetFocus(wanted);
+    }
+    Render();
+    FollowFocus();
+}
+
+void CLoggerDlg::OnFieldLeft(Field field) {
+    m_pendingFocus.reset();
+    if (field == Field::Call) {
+        const Effects effects = m_session.LeaveCallField();
+        Render();
+        Play(effects);
+    } else if (field == Field::Time) {
+        const Field before = m_session.CurrentScreen().focus;
+        m_session.LeaveTimeField();
+        if (m_session.CurrentScreen().focus != before) m_pendingFocus = m_session.CurrentScreen().focus;
+        Render();
+    }
+}
+
+void CLoggerDlg::OnButton(Button button) {
+    switch (button) {
+        case Button::Save:
+            return SaveContact();
+        case Button::Reload:
+            return ReloadContestLog();
+        case Button::Files:
+            return OpenDialog(Dialog::Files);
+        case Button::Contest:
+            return OpenDialog(Dialog::ContestSetup);
+        case Button::Personal:
+            return OpenDialog(Dialog::Personal);
+        case Button::Colors:
+            return OpenDialog(Dialog::Colors);
+        case Button::Config:
+            return OpenDialog(Dialog::Configuration);
+        case Button::About:
+            return ShowAbout(this);
+        case Button::Hide:
+            return HideWindow();
+        case Button::Close:
+            return RequestExit();
+    }
+}
+
+void CLoggerDlg::SaveContact() {
+    const Effects effects = m_session.SaveContact();
+    Render();
+    FollowFocus();
+    Play(effects);
+}
+
+void CLoggerDlg::ReloadContestLog() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The percentage is drawn at once: the reload runs on this thread and the window does not repaint
+    // on its own meanwhile.
+    const Effects effects = m_session.ReloadContestLog([this](int percent) {
+        m_progressLabel->setText(QString::number(percent) + QStringLiteral(" %"));
+        m_progressLabel->repaint();
+    });
+    m_progressLabel->clear();
+    QApplication::restoreOverrideCursor();
+    Render();
+    FollowFocus();
+    Play(effects);
+}
+
+void CLoggerDlg::ScrollLogView(LogViewKey key) {
+    m_session.ScrollLogView(key);
+    Render();
+}
+
+void CLoggerDlg::OpenDialog(Dialog dialog) {
+    if (openDialog) return openDialog(dialog);
+    ShowNote(QStringLiteral("This dialog is not available here: set the values with tallyhawk-cli set."));
+}
+
+// The keys of the main window. Esc and Enter are used up; the others are also processed as usual.
+CLoggerDlg::KeyUse CLoggerDlg::FilterKey(int key) {
+    switch (key) {
+        case Qt::Key_Escape:
+            return KeyUse::UsedUp;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            SaveContact();
+            return KeyUse::UsedUp;
+        case Qt::Key_Up:
+            ScrollLogView(LogViewKey::Up);
+            break;
+        case Qt::Key_Down:
+            ScrollLogView(LogViewKey::Down);
+            break;
+        case Qt::Key_PageUp:
+            ScrollLogView(LogViewKey::PageUp);
+            break;
+        case Qt::Key_PageDown:
+            ScrollLogView(LogViewKey::PageDown);
+            break;
+        case Qt::Key_Home:
+            ScrollLogView(LogViewKey::Home);
+            break;
+        case Qt::Key_End:
+            ScrollLogView(LogViewKey::End);
+            break;
+        case Qt::Key_F1:
+            QDesktopServices::openUrl(
+                QUrl::fromLocalFile(ToQString(m_session.Folder().Path("Tallyhawk.hlp").string())));
+            break;
+        case Qt::Key_F2:
+            ReloadContestLog();
+            break;
+        case Qt::Key_F3:
+            OpenDialog(Dialog::Colors);
+            break;
+        case Qt::Key_F4:
+            OpenDialog(Dialog::Personal);
+            break;
+        case Qt::Key_F5:
+            OpenDialog(Dialog::ContestSetup);
+            break;
+        case Qt::Key_F6:
+            OpenDialog(Dialog::Files);
+            break;
+        case Qt::Key_F7:
+            OpenDialog(Dialog::Configuration);
+            break;
+        default:
+            return KeyUse::NotACommand;
+    }
+    return KeyUse::AlsoProcessed;
+}
+
+// Keys typed in an entry field. Home and End also move its caret; the other commands mean nothing to a
+// field, and are kept from going on to the window, which would run them a second time.
+bool CLoggerDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const KeyUse use = FilterKey(key);
+    if (use == KeyUse::NotACommand) return QWidget::eventFilter(watched, event);
+    return use == KeyUse::UsedUp || (key != Qt::Key_Home && key != Qt::Key_End);
+}
+
+// Keys that reach the window while no entry field has the focus.
+void CLoggerDlg::keyPressEvent(QKeyEvent* event) {
+    if (FilterKey(event->key()) == KeyUse::NotACommand) QWidget::keyPressEvent(event);
+}
+
+void CLoggerDlg::HideWindow() {
+    if (m_session.Options().hideToTray && CTrayIcon::Available()) {
+        m_tray->Show();
+        hide();
+    } else {
+        showMinimized();
+    }
+}
+
+void CLoggerDlg::RestoreWindow() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CLoggerDlg::RequestExit() {
+    if (!ConfirmExit(this, m_session.Russian())) return;
+    m_exitConfirmed = true;
+    m_tray->Remove();
+    close();
+    emit exitConfirmed();
+}
+
+// The platform's own close command (the title bar, Alt+F4) is ignored: Close and the tray's "Exit" are
+// the ways out, both through the exit confirmation.
+void CLoggerDlg::closeEvent(QCloseEvent* event) {
+    if (m_exitConfirmed) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,112 @@
+// CLoggerDlg: the main window. It renders the session's screen and plays the session's effects; every
+// rule (what a key saves, what a field accepts, where the focus goes) is a call into LoggerSession.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "app/qt/button_bar.h"
+#include "app/qt/entry_row.h"
+#include "app/qt/grid_ctrl.h"
+#include "app/qt/settings_server.h"
+#include "app/qt/sound_player.h"
+#include "app/qt/tray_icon.h"
+#include "app/qt/utc_clock.h"
+#include "app/session/logger_session.h"
+
+namespace tallyhawk {
+
+class CLoggerDlg : public QWidget {
+    Q_OBJECT
+public:
+    CLoggerDlg(LoggerSession& session, Clock clock, QWidget* parent = nullptr);
+
+    // Start-up: the session's start, then the views, the exchange fields and the settings message
+    // server. Start-up warnings are shown as message boxes.
+    void Start();
+
+    // Opens one of the settings dialogs; `openDialog` is how the front end provides them.
+    std::function<void(Dialog)> openDialog;
+
+    // The parts a test or the dialogs look at.
+    LoggerSession& Session() { return m_session; }
+    CEntryRow& EntryRow() { return *m_entryRow; }
+    CGridCtrl& LogView() { return *m_logView; }
+    CGridCtrl& LookupView() { return *m_lookupView; }
+    CGridCtrl& ScoreGrid() { return *m_scoreGrid; }
+    QLabel& StatusLabel() { return *m_statusLabel; }
+    QLabel& ScoreLabel() { return *m_scoreLabel; }
+    QLabel& NoteLabel() { return *m_noteLabel; }
+    QLabel& CallInfoValue(std::size_t row) { return *m_infoValues.at(row); }
+    CButtonBar& Buttons() { return *m_buttons; }
+    CSoundPlayer& Sounds() { return m_sounds; }
+    bool ListensForSettings() const { return m_listening; }
+
+    // A settings message, from the server or from a dialog of this program.
+    void ApplySettingsMessage(const QString& text);
+    // After the colours dialog: the colours again from the store, and the window drawn with them.
+    void ReloadColors();
+    // A short note under the status label, for what the window cannot do.
+    void ShowNote(const QString& text);
+
+signals:
+    // The operator confirmed the exit (Close button or the tray menu's "Exit").
+    void exitConfirmed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildLayout();
+    void ConnectParts();
+    void ApplyColors();
+    void ApplyOnTop();
+    void Render();
+    void FollowFocus();
+    void Play(const Effects& effects);
+    enum class KeyUse { NotACommand, UsedUp, AlsoProcessed };
+    KeyUse FilterKey(int key);
+    void ScrollLogView(LogViewKey key);
+
+    void OnFieldEdited(Field field, const QString& text);
+    void OnFieldEntered(Field field);
+    void OnFieldLeft(Field field);
+    void OnButton(Button button);
+
+    void SaveContact();
+    void ReloadContestLog();
+    void HideWindow();
+    void RestoreWindow();
+    void RequestExit();
+    void OpenDialog(Dialog dialog);
+
+    LoggerSession& m_session;
+    Clock m_clock;
+    CSoundPlayer m_sounds;
+    CSettingsServer m_server;
+    CTrayIcon* m_tray = nullptr;
+    QLabel* m_banner = nullptr;
+    CUtcClock* m_utcClock = nullptr;
+    QLabel* m_progressLabel = nullptr;
+    CGridCtrl* m_logView = nullptr;
+    QLabel* m_callLabel = nullptr;
+    CGridCtrl* m_lookupView = nullptr;
+    CGridCtrl* m_scoreGrid = nullptr;
+    QLabel* m_scoreLabel = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    QLabel* m_noteLabel = nullptr;
+    std::array<QLabel*, 4> m_infoCaptions{};  // the call information panel
+    std::array<QLabel*, 4> m_infoValues{};
+    CEntryRow* m_entryRow = nullptr;
+    CButtonBar* m_buttons = nullptr;
+    // A focus move the session made while the time field was left, taken by the field entered next.
+    std::optional<Field> m_pendingFocus;
+    bool m_listening = false;
+    bool m_exitConfirmed = false;
+};
+
+}  // namespace tallyhawk

@@ -1,0 +1,156 @@
+// CLoggerDlg: building the window's parts and their colours.
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "app/qt/logger_dlg.h"
+#include "app/qt/qt_conversions.h"
+#include "app/qt/small_dialogs.h"
+#include "app/qt/views.h"
+#include "core/contest_id.h"
+
+namespace tallyhawk {
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, int pixelSize, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+void SetTextColor(QWidget& widget, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+void CLoggerDlg::BuildLayout() {
+    setWindowTitle(QStringLiteral("Tallyhawk"));
+    setWindowIcon(TallyhawkIcon());
+    setAutoFillBackground(true);
+
+    m_banner = MakeLabel(this, "banner", 22, true);
+    m_utcClock = new CUtcClock(
+        m_clock, [this] { return m_session.Setup().timeShiftMinutes; }, this);
+    m_utcClock->setObjectName("utcClock");
+    QFont clockFont(QStringLiteral("Serif"));
+    clockFont.setPixelSize(20);
+    m_utcClock->setFont(clockFont);
+    m_progressLabel = MakeLabel(this, "progress", 14, true);
+    m_progressLabel->setMinimumWidth(60);
+    m_progressLabel->setAutoFillBackground(true);
+    auto* utcCaption = MakeLabel(this, "utcCaption", 14);
+    utcCaption->setText(QStringLiteral("UTC"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_banner);
+    top->addStretch(1);
+    top->addWidget(m_progressLabel);
+    top->addSpacing(12);
+    top->addWidget(utcCaption);
+    top->addWidget(m_utcClock);
+
+    m_logView = new CGridCtrl(this);
+    m_logView->setObjectName("logView");
+    m_callLabel = MakeLabel(this, "callLabel", 14, true);
+    m_callLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lookupView = new CGridCtrl(this);
+    m_lookupView->setObjectName("lookupView");
+    auto* history = new QVBoxLayout;
+    history->setSpacing(2);
+    history->addWidget(m_callLabel);
+    history->addWidget(m_lookupView);
+    history->addStretch(1);
+    auto* views = new QHBoxLayout;
+    views->addWidget(m_logView, 0, Qt::AlignTop);
+    views->addSpacing(10);
+    views->addLayout(history);
+    views->addStretch(1);
+
+    m_scoreGrid = new CGridCtrl(this);
+    m_scoreGrid->setObjectName("scoreGrid");
+    m_scoreLabel = MakeLabel(this, "scoreLabel", 18, true);
+    m_statusLabel = MakeLabel(this, "statusLabel", 18, true);
+    m_noteLabel = MakeLabel(this, "noteLabel", 12);
+    m_noteLabel->setWordWrap(true);
+    auto* scoreCaption = MakeLabel(this, "scoreCaption", 14);
+    scoreCaption->setText(QStringLiteral("Claimed score"));
+    auto* information = new QVBoxLayout;
+    information->addWidget(scoreCaption);
+    information->addWidget(m_scoreLabel);
+    information->addSpacing(10);
+    information->addWidget(m_statusLabel);
+    information->addWidget(m_noteLabel);
+    information->addStretch(1);
+    auto* callInfo = new QGridLayout;
+    callInfo->setHorizontalSpacing(6);
+    callInfo->setVerticalSpacing(2);
+    for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
+        m_infoCaptions[row] = MakeLabel(this, QStringLiteral("callInfoCaption%1").arg(row), 13);
+        m_infoCaptions[row]->setMinimumWidth(50);
+        m_infoValues[row] = MakeLabel(this, QStringLiteral("callInfoValue%1").arg(row), 13);
+        callInfo->addWidget(m_infoCaptions[row], static_cast<int>(row), 0);
+        callInfo->addWidget(m_infoValues[row], static_cast<int>(row), 1);
+    }
+    callInfo->setColumnStretch(1, 1);
+    callInfo->setRowStretch(static_cast<int>(m_infoValues.size()), 1);
+    auto* score = new QHBoxLayout;
+    score->addWidget(m_scoreGrid, 0, Qt::AlignTop);
+    score->addSpacing(16);
+    score->addLayout(information, 1);
+    score->addLayout(callInfo, 1);
+
+    m_entryRow = new CEntryRow(this);
+    m_buttons = new CButtonBar(this);
+    m_tray = new CTrayIcon(TallyhawkIcon(), this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setSpacing(8);
+    layout->addLayout(top);
+    layout->addLayout(views);
+    layout->addLayout(score);
+    layout->addWidget(m_entryRow);
+    layout->addWidget(m_buttons);
+    SetupLogView(*m_logView);
+    SetupLookupView(*m_lookupView);
+}
+
+void CLoggerDlg::ApplyColors() {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kSkinColor);
+    palette.setColor(QPalette::WindowText, ColorSetting(m_session, "ColorText"));
+    setPalette(palette);
+    const GridColors grid = GridColorsOf(m_session);
+    for (CGridCtrl* view : {m_logView, m_lookupView, m_scoreGrid}) view->SetColors(grid);
+    m_entryRow->SetColors(ColorSetting(m_session, "EditColorBack"), ColorSetting(m_session, "EditColorText"));
+    SetTextColor(*m_progressLabel, ColorSetting(m_session, "AlarmColor"));
+}
+
+void CLoggerDlg::Render() {
+    const Screen& screen = m_session.CurrentScreen();
+    m_banner->setText(ToQString(ContestListNameForCode(m_session.Setup().contest)));
+    m_entryRow->ShowEntry(screen.entry);
+    ShowLogView(*m_logView, m_session);
+    ShowLookupView(*m_lookupView, m_session);
+    ShowScoreGrid(*m_scoreGrid, m_session);
+    m_callLabel->setText(ToQString(screen.callLabel));
+    m_scoreLabel->setText(ToQString(screen.scoreLabel));
+    m_statusLabel->setText(ToQString(screen.status.text));
+    SetTextColor(*m_statusLabel, ColorSetting(m_session, screen.status.color));
+    QFont statusFont = m_statusLabel->font();
+    statusFont.setPixelSize(screen.status.font == StatusFont::Alarm ? 18 : 14);
+    m_statusLabel->setFont(statusFont);
+    for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
+        m_infoCaptions[row]->setText(ToQString(screen.callInfo[row].caption));
+        m_infoValues[row]->setText(ToQString(screen.callInfo[row].value));
+    }
+}
+
+}  // namespace tallyhawk

@@ -1,0 +1,365 @@
+// The main window over a real session in a temporary program folder: rows reach the grids, keys and
+// fields reach the session, settings messages reach the window.
+#include "app/qt/logger_dlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "app/cli/qsettings_backend.h"
+#include "app/qt/dialog_launcher.h"
+
+Q_DECLARE_METATYPE(tallyhawk::Sound)
+
+namespace tallyhawk {
+namespace {
+
+ClockReading FixedClock() {
+    return ClockReading{.year = 2002, .month = 2, .day = 16, .hour = 12, .minute = 34, .second = 56};
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Clicks the button of the next modal message box that has this text, once the box is up.
+void AnswerNextBox(const QString& buttonText) {
+    QTimer::singleShot(10, [buttonText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return AnswerNextBox(buttonText);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == buttonText) button->click();
+        }
+    });
+}
+
+// Runs `fill` on the next modal dialog once it is up, then presses its OK button.
+void FillNextDialog(std::function<void(QDialog&)> fill) {
+    QTimer::singleShot(10, [fill] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return FillNextDialog(fill);
+        fill(*dialog);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+}
+
+}  // namespace
+
+class LoggerDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void LoggedContactsReachTheLogViewAndScroll();
+    void TypedRowAndEnterLogOneContact();
+    void IncompleteRowWarnsAndLogsNothing();
+    void TypingAWorkedCallRaisesTheAlarm();
+    void EscapeDoesNothing();
+    void F2RebuildsTheIndexFromTheLog();
+    void TimeAndExchangeFieldsFilterWhatIsTyped();
+    void SettingsMessageFromTheCommandLineReachesTheWindow();
+    void OnlyTheConfirmedCloseEndsTheProgram();
+    void ContestDialogStoresAndSendsTheSetup();
+    void LeavingTheCallShowsItsLogbookHistory();
+    void ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty();
+    void UtcClockShowsTheShiftedTime();
+
+private:
+    void WriteSettings(bool realTime);
+    void LogContacts(const std::vector<std::string>& calls);
+    void OpenWindow();
+    QLineEdit* Edit(Field field) { return m_window->EntryRow().Edit(field); }
+    QStringList Column(int column) {
+        QStringList cells;
+        for (int row = 1; row <= 7; ++row) cells << m_window->LogView().CellText(row, column);
+        return cells;
+    }
+    std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QSettingsBackend> m_settings;
+    std::unique_ptr<LoggerSession> m_session;
+    std::unique_ptr<CLoggerDlg> m_window;
+};
+
+void LoggerDlgTest::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    for (const char* folder : {"dxcc", "database", "statistics"})
+        std::filesystem::create_directory(Folder() / folder);
+    for (const auto& file :
+         std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
+        std::filesystem::copy_file(file.path(), Folder() / "dxcc" / file.path().filename());
+    }
+    m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
+    WriteSettings(true);
+}
+
+void LoggerDlgTest::cleanup() {
+    m_window.reset();
+    m_session.reset();
+    m_settings.reset();
+    m_dir.reset();
+}
+
+void LoggerDlgTest::WriteSettings(bool realTime) {
+    (void)LoadSettings(*m_settings, FixedClock());  // past the first run
+    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"},
+                                      {"Contest", "WPX"},
+                                      {"Band", "20"},
+                                      {"Mode", "CW"},
+                                      {"Date", "2002-02-16"},
+                                      {"TimeShift", "+0"},
+                                      {"CDROM", "none"}}) {
+        m_settings->WriteString(kSettingsGroup, name, value);
+    }
+    m_settings->WriteInt(kSettingsGroup, "RealTimeMode", realTime ? 1 : 0);
+}
+
+// Contacts logged before the window opens, through a session of their own.
+void LoggerDlgTest::LogContacts(const std::vector<std::string>& calls) {
+    LoggerSession session(ProgramFolder(Folder()), *m_settings, FixedClock);
+    (void)session.Start();
+    for (const auto& call : calls) {
+        (void)session.CallChanged(call);
+        session.SetFieldText(Field::Time, "12:00");
+        session.LeaveTimeField();
+        session.SetFieldText(Field::ExchangeReceived, "5");
+        QVERIFY(session.SaveContact().sounds.empty());
+    }
+}
+
+void LoggerDlgTest::OpenWindow() {
+    m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
+    m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
+    m_window->openDialog = [this](Dialog dialog) {
+        OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
+    };
+    m_window->Start();
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    if (qEnvironmentVariableIsSet("TALLYHAWK_SCREENSHOT")) {
+        m_window->grab().save(qEnvironmentVariable("TALLYHAWK_SCREENSHOT"));
+    }
+}
+
+void LoggerDlgTest::LoggedContactsReachTheLogViewAndScroll() {
+    LogContacts({"DL1AA", "DL2AA", "DL3AA", "DL4AA", "DL5AA", "DL6AA", "DL7AA", "DL8AA", "DL9AA", "OK1XX"});
+    OpenWindow();
+    QCOMPARE(m_window->windowTitle(), QString("Tallyhawk"));
+    QCOMPARE(m_window->LogView().CellText(0, 1), QString("Callsign"));
+    QCOMPARE(Column(kLogNumberColumn), QStringList({"4", "5", "6", "7", "8", "9", "10"}));
+    QCOMPARE(m_window->LogView().CellText(7, kLogCallColumn), QString("OK1XX"));
+    QCOMPARE(m_window->LogView().CellText(7, kLogUtcColumn), QString("12:00"));
+    QCOMPARE(m_window->ScoreGrid().CellText(0, 0), QString("Band"));
+    QVERIFY(!m_window->ScoreLabel().text().isEmpty());
+
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Home);
+    QCOMPARE(Column(kLogNumberColumn).first(), QString("1"));
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Down);
+    QCOMPARE(Column(kLogNumberColumn).first(), QString("2"));
+    QTest::keyClick(Edit(Field::Call), Qt::Key_End);
+    QCOMPARE(Column(kLogNumberColumn).first(), QString("4"));
+}
+
+void LoggerDlgTest::TypedRowAndEnterLogOneContact() {
+    OpenWindow();
+    QCOMPARE(Edit(Field::Band)->text(), QString("20"));
+    QCOMPARE(Edit(Field::Mode)->text(), QString("CW"));
+    QVERIFY(Edit(Field::Call)->hasFocus());
+    QTest::keyClicks(Edit(Field::Call), "dl1abc");
+    QCOMPARE(Edit(Field::Call)->text(), QString("DL1ABC"));
+    // Tab into the time field: the clock fills it and the focus goes past the pre-filled serial.
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    QCOMPARE(Edit(Field::Time)->text(), QString("12:34"));
+    QCOMPARE(Edit(Field::ExchangeSent)->text(), QString("1"));
+    QVERIFY(Edit(Field::ExchangeReceived)->hasFocus());
+    QTest::keyClicks(Edit(Field::ExchangeReceived), "15");
+    QTest::keyClick(Edit(Field::ExchangeReceived), Qt::Key_Return);
+
+    const std::string log = ReadText(Folder() / "UA1AAA.cbr");
+    QVERIFY2(log.find("QSO: 14000 CW 2002-02-16 1234 UA1AAA        599 1      DL1ABC        599 15") !=
+                 std::string::npos,
+             log.c_str());
+    QCOMPARE(m_window->LogView().CellText(1, kLogCallColumn), QString("DL1ABC"));
+    QVERIFY(Edit(Field::Call)->text().isEmpty());
+    QVERIFY(Edit(Field::ExchangeReceived)->text().isEmpty());
+    QVERIFY(Edit(Field::Call)->hasFocus());
+}
+
+void LoggerDlgTest::IncompleteRowWarnsAndLogsNothing() {
+    OpenWindow();
+    QSignalSpy sounds(&m_window->Sounds(), &CSoundPlayer::played);
+    QTest::keyClicks(Edit(Field::Call), "DL1ABC");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Enter);
+    QCOMPARE(sounds.count(), 1);
+    QCOMPARE(sounds.first().first().value<Sound>(), Sound::IncompleteRow);
+    QVERIFY(!std::filesystem::exists(Folder() / "UA1AAA.cbr"));
+    QCOMPARE(Edit(Field::Call)->text(), QString("DL1ABC"));
+}
+
+void LoggerDlgTest::TypingAWorkedCallRaisesTheAlarm() {
+    LogContacts({"DL1ABC", "OK1XX"});
+    OpenWindow();
+    QSignalSpy sounds(&m_window->Sounds(), &CSoundPlayer::played);
+    QTest::keyClicks(Edit(Field::Call), "DL1ABC");
+    QCOMPARE(m_window->StatusLabel().text(), QString("WORKED BEFORE"));
+    QVERIFY(!sounds.isEmpty());
+    QCOMPARE(sounds.last().first().value<Sound>(), Sound::WorkedBefore);
+    QCOMPARE(m_window->LogView().CellText(1, kLogCallColumn), QString("DL1ABC"));
+    QCOMPARE(m_window->LogView().CellBackground(1, kLogCallColumn),
+             QColor(255, 200, 200));  // "GridBackColorWorked"
+    QCOMPARE(m_window->LogView().CellText(2, kLogCallColumn), QString());
+}
+
+void LoggerDlgTest::EscapeDoesNothing() {
+    OpenWindow();
+    QTest::keyClicks(Edit(Field::Call), "DL1");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Escape);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(Edit(Field::Call)->text(), QString("DL1"));
+    m_window->close();  // the platform's close command is ignored as well
+    QVERIFY(m_window->isVisible());
+}
+
+void LoggerDlgTest::F2RebuildsTheIndexFromTheLog() {
+    LogContacts({"DL1AA", "DL2AA", "DL3AA"});
+    std::filesystem::remove(Folder() / "database" / "UA1AAA.idx");
+    std::filesystem::remove(Folder() / "database" / "UA1AAA.bdx");
+    OpenWindow();
+    QCOMPARE(Column(kLogCallColumn).first(), QString());
+    QTest::keyClick(Edit(Field::Call), Qt::Key_F2);
+    QCOMPARE(Column(kLogCallColumn).mid(0, 4), QStringList({"DL1AA", "DL2AA", "DL3AA", ""}));
+    QVERIFY(std::filesystem::exists(Folder() / "database" / "UA1AAA.idx"));
+}
+
+void LoggerDlgTest::TimeAndExchangeFieldsFilterWhatIsTyped() {
+    WriteSettings(false);
+    OpenWindow();
+    QTest::keyClicks(Edit(Field::Call), "DL1ABC");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    QVERIFY(Edit(Field::Time)->hasFocus());
+    QTest::keyClicks(Edit(Field::Time), "12x34");
+    QCOMPARE(Edit(Field::Time)->text(), QString("12:34"));
+    QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);  // past the serial to the received exchange
+    QVERIFY(Edit(Field::ExchangeReceived)->hasFocus());
+    QTest::keyClicks(Edit(Field::ExchangeReceived), "1a5");
+    QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("15"));
+    QTest::keyClicks(Edit(Field::ExchangeReceived), "6789");
+    QCOMPARE(Edit(Field::ExchangeReceived)->text().size(), qsizetype(kExchangeFieldLimit));
+}
+
+void LoggerDlgTest::SettingsMessageFromTheCommandLineReachesTheWindow() {
+    OpenWindow();
+    QVERIFY(m_window->ListensForSettings());
+    QProcess send;
+    send.start(TALLYHAWK_CLI, {"send", "settings:", "band:40", "mode:RTTY", "cont:SP", "date:2003-01-25"});
+    QTRY_COMPARE_WITH_TIMEOUT(send.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(send.exitCode(), 0);
+    QCOMPARE(Edit(Field::Band)->text(), QString("40"));
+    QCOMPARE(Edit(Field::Mode)->text(), QString("RY"));
+    QCOMPARE(Edit(Field::Date)->text(), QString("2003-01-25"));
+    // SP DX takes letters in the exchange fields.
+    QTest::keyClicks(Edit(Field::Call), "SP1ABC");
+    Edit(Field::ExchangeReceived)->setFocus();
+    QTest::keyClicks(Edit(Field::ExchangeReceived), "B");
+    QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("B"));
+}
+
+void LoggerDlgTest::OnlyTheConfirmedCloseEndsTheProgram() {
+    OpenWindow();
+    QSignalSpy exits(m_window.get(), &CLoggerDlg::exitConfirmed);
+    AnswerNextBox("Cancel");
+    m_window->Buttons().ButtonFor(Button::Close)->click();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(exits.count(), 0);
+    AnswerNextBox("Exit");
+    m_window->Buttons().ButtonFor(Button::Close)->click();
+    QCOMPARE(exits.count(), 1);
+    QVERIFY(!m_window->isVisible());
+}
+
+void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
+    OpenWindow();
+    FillNextDialog([](QDialog& dialog) {
+        dialog.findChild<QComboBox*>("Contest")->setCurrentText("RSGB 7 MHZ");
+        dialog.findChild<QComboBox*>("Band")->setCurrentText("20 m");
+        dialog.findChild<QComboBox*>("Mode")->setCurrentText("Phone");
+        dialog.findChild<QLineEdit*>("Month")->setText("13");
+    });
+    QTest::keyClick(Edit(Field::Call), Qt::Key_F5);
+    QCOMPARE(Edit(Field::Band)->text(), QString("40"));  // the contest is held on 40 m only
+    QCOMPARE(Edit(Field::Mode)->text(), QString("PH"));
+    QCOMPARE(Edit(Field::Date)->text(), QString("2002-02-16"));  // month 13 became this month
+    QCOMPARE(m_settings->ReadString(kSettingsGroup, "Contest"), std::optional<std::string>("RS7"));
+    QCOMPARE(m_window->findChild<QLabel*>("banner")->text(), QString("RSGB 7 MHZ"));
+
+    FillNextDialog([](QDialog& dialog) {
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Reset)->click();
+        dialog.findChild<QComboBox*>()->setCurrentIndex(0);
+    });
+    QTest::keyClick(Edit(Field::Call), Qt::Key_F3);
+    QCOMPARE(m_settings->ReadInt(kColorsGroup, "GridBackColorSel"),
+             std::optional<std::int32_t>(Rgb(0, 255, 0)));
+    QVERIFY(!m_window->LogView().showGrid());  // grid style 0: no lines
+}
+
+void LoggerDlgTest::LeavingTheCallShowsItsLogbookHistory() {
+    std::ofstream(Folder() / "logbook.adi", std::ios::binary)
+        << "<EOH>\r\n"
+           "<CALL:5>DL1AB<QSO_DATE:8>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y<QSL_SENT:1>N<"
+           "EOR>\r\n"
+           "<CALL:5>OK1XX<QSO_DATE:8>20020316<TIME_ON:4>0800<BAND:3>40M<MODE:3>SSB<EOR>\r\n";
+    QCOMPARE(ImportAdif(ProgramFolder(Folder()), Folder() / "logbook.adi").records, 2);
+    OpenWindow();
+    QTest::keyClicks(Edit(Field::Call), "DL1AB");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    CGridCtrl& history = m_window->LookupView();
+    QCOMPARE(history.CellText(0, 0), QString("Date"));
+    QStringList row;
+    for (int column = 0; column < 5; ++column) row << history.CellText(1, column);
+    QCOMPARE(row, QStringList({"2002-03-15", "12:34", "20", "CW", "Y/N"}));
+    QCOMPARE(history.CellText(2, 0), QString());
+    QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("DL1AB"));
+    QCOMPARE(m_window->CallInfoValue(1).text(), QString("DL1"));  // the WPX prefix
+}
+
+void LoggerDlgTest::ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty() {
+    WriteSettings(false);
+    OpenWindow();
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    QVERIFY(Edit(Field::Time)->hasFocus());
+    QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);
+    QVERIFY(Edit(Field::Call)->hasFocus());
+    QCOMPARE(Edit(Field::Time)->text(), QString("00:00"));  // the empty time was repaired on leaving
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backtab);    // backwards from Call: Exchange received
+    QVERIFY(Edit(Field::Call)->hasFocus());
+}
+
+void LoggerDlgTest::UtcClockShowsTheShiftedTime() {
+    m_settings->WriteString(kSettingsGroup, "TimeShift", "-90");
+    OpenWindow();
+    QCOMPARE(m_window->findChild<QLabel*>("utcClock")->text(), QString("11:04:56"));
+}
+
+}  // namespace tallyhawk
+
+QTEST_MAIN(tallyhawk::LoggerDlgTest)
+#include "logger_dlg_test.moc"
