@@ -125,13 +125,5 @@ TEST_F(RecountTest, ReloadEqualsTheSavesInEveryContest) {
     }
 }
 
-TEST_F(RecountTest, ReloadAcrossSeveralFlushesEqualsTheSaves) {
-    for (std::string_view contest : {"CQ", "WPX"}) {
-        SCOPED_TRACE(contest);
-        Operate(contest, {"DL1XYZ", "EU", "14"});
-        ExpectReloadEqualsSaves(2100);
-    }
-}
-
 }  // namespace
 }  // namespace tallyhawk
