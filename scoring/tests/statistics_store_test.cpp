@@ -50,8 +50,9 @@ TEST_F(StatisticsStoreTest, SearchesArePlainSubstringsOfTheWholeFile) {
     ExpectBothStores(
         "20m.x",
         [](MultiplierFiles& files) {
+            // A five-character key is appended again while it is the last entry: no blank follows it.
             EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("FT5/W")));
-            EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("FT5/W")));  // the last entry has no blank after
+            EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("FT5/W")));
             EXPECT_FALSE(files.FindOrAppend("20m.x", CountryEntry("FT5/W")));  // now followed by an entry
             EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("VP2EAB")));  // six characters: never found
             EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("VP2EAB")));

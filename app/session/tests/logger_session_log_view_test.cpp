@@ -39,7 +39,8 @@ protected:
 TEST_F(LogViewSessionTest, StartShowsTheLastSevenContacts) {
     IndexNumbered(8);
     const LoggerSession session = Started();
-    EXPECT_EQ(Column(session, kLogNumberColumn), (std::vector<std::string>{"2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(Column(session, kLogNumberColumn),
+              (std::vector<std::string>{"2", "3", "4", "5", "6", "7", "8"}));
     const LogViewCells& newest = session.CurrentScreen().logView.back().cells;
     EXPECT_EQ(newest, (LogViewCells{"8", "DL7AB", "2002-02-16", "12:00", "20", "CW", "8", "5"}));
 }
@@ -126,7 +127,9 @@ TEST_F(LogViewSessionTest, ScrollingKeysMoveThroughTheIndex) {
     };
     EXPECT_EQ(firstShown(), "14");
     const std::pair<LogViewKey, std::string_view> steps[] = {
-        {LogViewKey::Up, "13"}, {LogViewKey::PageUp, "6"}, {LogViewKey::PageDown, "13"}, {LogViewKey::Home, "1"}};
+        {LogViewKey::Up, "13"}, {LogViewKey::PageUp, "6"}, {LogViewKey::PageDown, "13"},
+        {LogViewKey::Home, "1"},
+    };
     for (const auto& [key, expected] : steps) {
         session.ScrollLogView(key);
         EXPECT_EQ(firstShown(), expected) << static_cast<int>(key);

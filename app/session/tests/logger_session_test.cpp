@@ -13,7 +13,8 @@ protected:
             now.year = 2002, now.month = 2, now.day = 16;
             return now;
         };
-        Configure({{"Callsign", "UA1AAA"}, {"Contest", "CQ"}, {"Band", "40"}, {"Mode", "CW"}, {"CQZone", "14"}});
+        Configure(
+            {{"Callsign", "UA1AAA"}, {"Contest", "CQ"}, {"Band", "40"}, {"Mode", "CW"}, {"CQZone", "14"}});
     }
 
     std::string LastLogLine() const {
@@ -28,7 +29,8 @@ TEST_F(LoggerSessionTest, CompleteRowLogsOneContactAndKeepsTheSetupFields) {
     const Effects effects = Save(session, "DL1AB", "15", "14", "12:34");
     EXPECT_TRUE(effects.sounds.empty());
     EXPECT_TRUE(effects.messages.empty());
-    EXPECT_EQ(LastLogLine(), "QSO:  7000 CW 2002-02-16 1234 UA1AAA        599 14     DL1AB         599 15     0");
+    EXPECT_EQ(LastLogLine(),
+              "QSO:  7000 CW 2002-02-16 1234 UA1AAA        599 14     DL1AB         599 15     0");
     const Screen& screen = session.CurrentScreen();
     EXPECT_EQ(screen.focus, Field::Call);
     EXPECT_EQ(screen.entry[Field::Call], "");
