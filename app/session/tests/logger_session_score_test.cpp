@@ -31,6 +31,8 @@ protected:
 
 TEST_F(SessionScoreTest, EachSaveIsIndexedOnceScoredAndShown) {
     LoggerSession session = Started();
+    EXPECT_EQ(Read("statistics/UA3XYZ.sf"),
+              "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 0/0\r\n40mQSO: 0/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
     Save(session, " DL1ABC", "14");
     Save(session, "W1AW", "05");
     session.SetFieldText(Field::Band, "40");

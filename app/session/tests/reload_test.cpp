@@ -86,6 +86,8 @@ TEST_F(ReloadTest, EmptyLogPassesAndLeavesEverythingAtZero) {
     EXPECT_FALSE(std::filesystem::exists(PathOf("statistics/20m.x")));
     EXPECT_EQ(session.QsoCounters().Total(), 0);
     EXPECT_EQ(session.PointCounters().Total(), 0);
+    EXPECT_EQ(Read("statistics/UA1AAA.sf"),
+              "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 0/0\r\n40mQSO: 0/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
 }
 
 // A closing line after the contacts still gets its flush, and a band key the log should not hold is
