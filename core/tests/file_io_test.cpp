@@ -34,35 +34,20 @@ TEST_F(FileIo, WholeFileReadsAreByteExact) {
     Write("empty", "");
     EXPECT_EQ(ReadFile(PathOf("empty")), std::string());
     EXPECT_FALSE(ReadFile(PathOf("database")).has_value());  // a folder is not a file
+    EXPECT_EQ(ReadFileOrEmpty(PathOf("database")), "");
 }
 
-TEST_F(FileIo, OverwriteAtOffsetKeepsTheRest) {
+TEST_F(FileIo, OverwritesReplaceOrPatchInPlace) {
     Write("f", "AAAABBBB");
     ASSERT_TRUE(WriteAtOffset(PathOf("f"), 4, "CC"));
     EXPECT_EQ(Read("f"), "AAAACCBB");
-}
-
-TEST_F(FileIo, ReplaceLeavesNoTemporaryBehind) {
-    Write("f", "old");
     ASSERT_TRUE(ReplaceFile(PathOf("f"), "new"));
     EXPECT_EQ(Read("f"), "new");
     EXPECT_FALSE(FileExists(PathOf("f.tmp")));
-}
-
-TEST_F(FileIo, OverwriteCreatesGrowsAndCutsTheFile) {
-    ASSERT_TRUE(OverwriteFile(PathOf("f"), "first"));
-    EXPECT_EQ(Read("f"), "first");
     ASSERT_TRUE(OverwriteFile(PathOf("f"), "second one"));
-    EXPECT_EQ(Read("f"), "second one");
     ASSERT_TRUE(OverwriteFile(PathOf("f"), "3rd"));
     EXPECT_EQ(Read("f"), "3rd");
     EXPECT_FALSE(OverwriteFile(PathOf("nowhere/f"), "x"));
-}
-
-TEST_F(FileIo, AFolderReadsAsNoFile) {
-    std::filesystem::create_directory(PathOf("folder"));
-    EXPECT_FALSE(ReadFile(PathOf("folder")).has_value());
-    EXPECT_EQ(ReadFileOrEmpty(PathOf("folder")), "");
 }
 
 TEST_F(FileIo, AppendBeyondTheFileSizeLimitLeavesTheFileWhole) {

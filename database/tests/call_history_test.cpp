@@ -21,10 +21,7 @@ TEST(HistoryRecord, DateTimeBandModeAndQslForms) {
         {"<FREQ:6>18.068<MODE:2>BP<EOR>", {"", "", "18.068", "RY", ""}},
         {"<FREQ:6>28.025<MODE:2>PS<EOR>", {"", "", "10", "RY", ""}},
         {"<FREQ:6>29.600<EOR>", {"", "", "10", "", ""}},
-        {"<FREQ:6>21.025<EOR>", {"", "", "15", "", ""}},
-        {"<FREQ:6>14.025<EOR>", {"", "", "20", "", ""}},
         {"<FREQ:5>7.025<EOR>", {"", "", "40", "", ""}},
-        {"<FREQ:5>3.525<EOR>", {"", "", "80", "", ""}},
         {"<BAND:3>40M<FREQ:6>14.025<EOR>", {"", "", "40", "", ""}},  // BAND wins over FREQ
         {"<QSO_DATE:08>20020315<QSL_SENT:1>Y<EOR>",
          {"", "", "", "", "/Y"}},                          // a two-digit length is not read

@@ -11,7 +11,6 @@ TEST(DatabaseEntries, FixedWidthsCutAndPad) {
     EXPECT_EQ(ContestIndexRecord("2002-02-16,1234,40,CW,1,123").size(), 140u);
     EXPECT_EQ(LogbookEntry("UA1AAA"), "UA1AAA    ");
     EXPECT_EQ(LogbookEntry("ABCDEFGHIJKL"), "ABCDEFGHI ");  // 12 characters keep 9 and a blank
-    EXPECT_EQ(LogbookEntry("ABCDEFGHIJ"), "ABCDEFGHI ");
     EXPECT_EQ(LogbookEntry("ABCDEFGHI"), "ABCDEFGHI ");
 }
 

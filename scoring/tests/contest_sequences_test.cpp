@@ -79,35 +79,26 @@ protected:
 
 TEST_F(ContestSequenceTest, WpxDx) {
     Operate("WPX", "DL1XYZ", "EU");
-    Log({{"DL1ABC", "20", "1", 0},
-         {"W1AW", "20", "2", 3},
-         {"W1XX", "40", "3", 3},     // W1 is worked: no 40 m file
-         {"AK1ABC", "20", "4", 3},
-         {"K1ABC", "15", "5", 3},    // K1 occurs inside the stored AK1: worked
-         {"UA9AAA", "15", "6", 3}});
+    // W1XX: W1 is worked, no 40 m file. K1ABC: K1 occurs inside the stored AK1, worked.
+    Log({{"DL1ABC", "20", "1", 0}, {"W1AW", "20", "2", 3}, {"W1XX", "40", "3", 3}, {"AK1ABC", "20", "4", 3},
+         {"K1ABC", "15", "5", 3}, {"UA9AAA", "15", "6", 3}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"DL1XYZ.wpx", "DL1   W1    AK1   UA9   "},
-                                        {"20m.x", "DL1   W1    AK1   "},
-                                        {"15m.x", "UA9   "}}));
+                                        {"20m.x", "DL1   W1    AK1   "}, {"15m.x", "UA9   "}}));
     EXPECT_EQ(Claimed(), 15 * 4);
 
     Operate("WPX", "W1XYZ", "NA");
     Log({{"K3LR", "20", "1", 0}, {"VE3ABC", "20", "2", 2}, {"DL1ABC", "20", "3", 3}});
-    EXPECT_EQ(StatisticsFiles(), (Files{{"W1XYZ.wpx", "K3    VE3   DL1   "}, {"20m.x", "K3    VE3   DL1   "}}));
+    EXPECT_EQ(StatisticsFiles(), (Files{{"W1XYZ.wpx", "K3    VE3   DL1   "},
+                                        {"20m.x", "K3    VE3   DL1   "}}));
     EXPECT_EQ(Claimed(), 5 * 3);
 }
 
 TEST_F(ContestSequenceTest, CqWwDx) {
     Operate("CQ", "UA3ABC", "EU");
-    Log({{"DL1ABC", "20", "14", 1},
-         {"W1AW", "20", "05", 3},
-         {"UA9AAA", "20", "17", 3},
-         {"UA1ABC", "20", "16", 0},
-         {"DL2XYZ", "40", "14", 1},
-         {"DK1AA", "20", "14", 1}});
-    EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL    W     RA0   RA1  "},
-                                        {"20m.z", " 14  05  17  16 "},
-                                        {"40m.x", " DL   "},
-                                        {"40m.z", " 14 "}}));
+    Log({{"DL1ABC", "20", "14", 1}, {"W1AW", "20", "05", 3}, {"UA9AAA", "20", "17", 3},
+         {"UA1ABC", "20", "16", 0}, {"DL2XYZ", "40", "14", 1}, {"DK1AA", "20", "14", 1}});
+    EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL    W     RA0   RA1  "}, {"20m.z", " 14  05  17  16 "},
+                                        {"40m.x", " DL   "}, {"40m.z", " 14 "}}));
     EXPECT_EQ(Claimed(), 9 * 10);
 
     Operate("CQ", "W1XYZ", "NA");
@@ -118,20 +109,15 @@ TEST_F(ContestSequenceTest, CqWwDx) {
 
 TEST_F(ContestSequenceTest, Arrl10m) {
     Operate("A10", "W1XYZ", "NA");
-    Log({{"K3LR", "10", "PA", 4 + 1},
-         {"VE3ABC", "10", "ON", 2 + 1, "PH"},
-         {"DL1ABC", "10", "001", 4 + 1},
-         {"DL1ABC/MM", "10", "1", 4 + 1},
-         {"DL1ABC/T", "10", "002", 8 + 1, "PH"}});  // /T earns 8 on phone too; its country is unknown
+    // DL1ABC/T earns 8 on phone too; its country is unknown.
+    Log({{"K3LR", "10", "PA", 4 + 1}, {"VE3ABC", "10", "ON", 2 + 1, "PH"}, {"DL1ABC", "10", "001", 4 + 1},
+         {"DL1ABC/MM", "10", "1", 4 + 1}, {"DL1ABC/T", "10", "002", 8 + 1, "PH"}});
     EXPECT_EQ(m_points.Points(Band::M10), 12);   // CW points
     EXPECT_EQ(m_points.Points(Band::M15), 3);    // CW contacts
     EXPECT_EQ(m_points.Points(Band::M160), 10);  // phone points
     EXPECT_EQ(m_points.Points(Band::M80), 2);    // phone contacts
-    EXPECT_EQ(StatisticsFiles(), (Files{{"cw.was", " PA "},
-                                        {"ssb.was", " ON "},
-                                        {"cw.cq", " DL   "},
-                                        {"cw.itu", " 1  "},
-                                        {"ssb.cq", "      "}}));
+    EXPECT_EQ(StatisticsFiles(), (Files{{"cw.was", " PA "}, {"ssb.was", " ON "}, {"cw.cq", " DL   "},
+                                        {"cw.itu", " 1  "}, {"ssb.cq", "      "}}));
     EXPECT_EQ(Claimed(), (12 + 10) * 5);
 
     Operate("A10", "DL1XYZ", "EU");
@@ -142,59 +128,52 @@ TEST_F(ContestSequenceTest, Arrl10m) {
 
 TEST_F(ContestSequenceTest, ArrlDx) {
     Operate("ARR", "W1XYZ", "NA");
-    Log({{"DL1ABC", "20", "100", 3}, {"K3LR", "20", "MA", 0}, {"JA1ABC", "20", "100", 3}, {"DL2XYZ", "20", "100", 3}});
+    Log({{"DL1ABC", "20", "100", 3}, {"K3LR", "20", "MA", 0}, {"JA1ABC", "20", "100", 3},
+         {"DL2XYZ", "20", "100", 3}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL    JA   "}}));
     EXPECT_EQ(Claimed(), 9 * 2);
 
     Operate("ARR", "DL1XYZ", "EU");
-    Log({{"W1AW", "20", "MA", 3},
-         {"VE3ABC", "20", "ON", 3},
-         {"K3LR", "40", "PA", 3},
-         {"DL2ABC", "20", "100", 0},
-         {"K1ABC", "20", "MA", 3}});
+    Log({{"W1AW", "20", "MA", 3}, {"VE3ABC", "20", "ON", 3}, {"K3LR", "40", "PA", 3},
+         {"DL2ABC", "20", "100", 0}, {"K1ABC", "20", "MA", 3}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " MA  ON "}, {"40m.x", " PA "}}));
     EXPECT_EQ(Claimed(), 12 * 3);
 }
 
 TEST_F(ContestSequenceTest, UbaDx) {
     Operate("UBD", "ON4XYZ", "EU");
-    Log({{"DL1ABC", "20", "001", 2}, {"ON5AB", "20", "002", 1}, {"W1AW", "20", "003", 3}, {"W1AW", "160", "004", 0}});
+    Log({{"DL1ABC", "20", "001", 2}, {"ON5AB", "20", "002", 1}, {"W1AW", "20", "003", 3},
+         {"W1AW", "160", "004", 0}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL    ON    W    "}, {"160m.x", " W    "}}));
     EXPECT_EQ(Claimed(), 6 * 3);  // 160 m is no part of the score
 
     Operate("UBD", "DL1XYZ", "EU");
-    Log({{"ON4ABC", "20", "5AN", 10},
-         {"OO5XYZ", "20", "12XX", 10},  // XX is no province
-         {"F5ABC", "20", "001", 3},
-         {"W1AW", "20", "002", 1},
-         {"ON4ABC", "40", "BR", 10}});
-    EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " F    "},
-                                        {"20m.y", " ON4   OO5  "},
-                                        {"20m.z", " AN "},
-                                        {"40m.y", " ON4  "},
-                                        {"40m.z", " BR "}}));
+    // OO5XYZ: XX is no province.
+    Log({{"ON4ABC", "20", "5AN", 10}, {"OO5XYZ", "20", "12XX", 10}, {"F5ABC", "20", "001", 3},
+         {"W1AW", "20", "002", 1}, {"ON4ABC", "40", "BR", 10}});
+    EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " F    "}, {"20m.y", " ON4   OO5  "}, {"20m.z", " AN "},
+                                        {"40m.y", " ON4  "}, {"40m.z", " BR "}}));
     EXPECT_EQ(Claimed(), 34 * 6);
 }
 
 TEST_F(ContestSequenceTest, RefDx) {
     Operate("REF", "F5XYZ", "EU");
-    Log({{"F6ABC", "20", "75", 1},
-         {"TK5AB", "20", "2A", 1},
-         {"FG5AB", "20", "001", 3},
-         {"DL1ABC", "20", "002", 1},
-         {"DA1ABC", "20", "003", 1}});
+    Log({{"F6ABC", "20", "75", 1}, {"TK5AB", "20", "2A", 1}, {"FG5AB", "20", "001", 3},
+         {"DL1ABC", "20", "002", 1}, {"DA1ABC", "20", "003", 1}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " 75 "}, {"20m.y", " 2A  DA "}, {"20m.z", " FG   "}}));
     EXPECT_EQ(Claimed(), 7 * 4);
 
     Operate("REF", "HB9XYZ", "EU");
-    Log({{"F5ABC", "20", "75", 5}, {"DL1ABC", "20", "001", 0}, {"DA2XYZ", "40", "002", 5}, {"FR5AB", "20", "003", 5}});
+    Log({{"F5ABC", "20", "75", 5}, {"DL1ABC", "20", "001", 0}, {"DA2XYZ", "40", "002", 5},
+         {"FR5AB", "20", "003", 5}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " 75 "}, {"40m.y", " DA "}, {"20m.z", " FR   "}}));
     EXPECT_EQ(Claimed(), 15 * 3);
 }
 
 TEST_F(ContestSequenceTest, JapanDx) {
     Operate("JA", "JA1XYZ", "AS");
-    Log({{"W1AW", "20", "05", 1}, {"JH1ABC", "20", "10", 0}, {"DL1ABC", "80", "14", 2}, {"K3LR", "20", "05", 1}});
+    Log({{"W1AW", "20", "05", 1}, {"JH1ABC", "20", "10", 0}, {"DL1ABC", "80", "14", 2},
+         {"K3LR", "20", "05", 1}});
     EXPECT_EQ(StatisticsFiles(),
               (Files{{"20m.x", " W    "}, {"20m.z", " 05 "}, {"80m.x", " DL   "}, {"80m.z", " 14 "}}));
     EXPECT_EQ(Claimed(), 4 * 4);
@@ -207,7 +186,8 @@ TEST_F(ContestSequenceTest, JapanDx) {
 
 TEST_F(ContestSequenceTest, PaccDx) {
     Operate("PAC", "PA3XYZ", "EU");
-    Log({{"DL1ABC", "20", "001", 1}, {"W1AW", "20", "002", 1}, {"PA3ABC", "20", "NH", 0}, {"PA3ABC", "40", "NH", 0}});
+    Log({{"DL1ABC", "20", "001", 1}, {"W1AW", "20", "002", 1}, {"PA3ABC", "20", "NH", 0},
+         {"PA3ABC", "40", "NH", 0}});
     // W is counted by call area; the 40 m file is opened although the contact does not count.
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL    W1   "}, {"40m.x", ""}}));
     EXPECT_EQ(Claimed(), 2 * 2);
@@ -221,7 +201,8 @@ TEST_F(ContestSequenceTest, PaccDx) {
 
 TEST_F(ContestSequenceTest, Aadx) {
     Operate("AAD", "JA1XYZ", "AS");
-    Log({{"DL1ABC", "20", "001", 3}, {"BY1AB", "20", "002", 1}, {"JH1ABC", "20", "003", 0}, {"W1AW", "80", "004", 6}});
+    Log({{"DL1ABC", "20", "001", 3}, {"BY1AB", "20", "002", 1}, {"JH1ABC", "20", "003", 0},
+         {"W1AW", "80", "004", 6}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL    BY   "}, {"80m.x", " W    "}}));
     EXPECT_EQ(Claimed(), 10 * 3);
 
@@ -238,18 +219,17 @@ TEST_F(ContestSequenceTest, SpDx) {
     EXPECT_EQ(Claimed(), 7 * 3);
 
     Operate("SP", "DL1XYZ", "EU");
-    Log({{"SP5ABC", "20", "001W", 3},
-         {"SQ9ABC", "20", "K", 3},
-         {"SP6ABC", "20", "5W", 3},
-         {"SN1ABC", "20", "X", 3},  // X is no province letter
-         {"W1AW", "40", "001", 0}});
+    // SN1ABC: X is no province letter.
+    Log({{"SP5ABC", "20", "001W", 3}, {"SQ9ABC", "20", "K", 3}, {"SP6ABC", "20", "5W", 3},
+         {"SN1ABC", "20", "X", 3}, {"W1AW", "40", "001", 0}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", "WK"}, {"40m.x", ""}}));
     EXPECT_EQ(Claimed(), 12 * 2);  // provinces are counted by bytes
 }
 
 TEST_F(ContestSequenceTest, OkOmDx) {
     Operate("OKM", "OK1XYZ", "EU");
-    Log({{"DL1ABC", "20", "001", 1}, {"W1AW", "20", "002", 3}, {"OM3ABC", "20", "BAA", 0}, {"DL1XX", "20", "003", 1}});
+    Log({{"DL1ABC", "20", "001", 1}, {"W1AW", "20", "002", 3}, {"OM3ABC", "20", "BAA", 0},
+         {"DL1XX", "20", "003", 1}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL1   W1   "}}));
     EXPECT_EQ(Claimed(), 5 * 2);
 
@@ -261,7 +241,8 @@ TEST_F(ContestSequenceTest, OkOmDx) {
 
 TEST_F(ContestSequenceTest, RsgbContests) {
     Operate("RS2", "G3XYZ", "EU");
-    Log({{"DL1ABC", "15", "001", 3}, {"W1AW", "10", "002", 3}, {"GM3ABC", "10", "003", 0}, {"DL1ABC", "20", "004", 0}});
+    Log({{"DL1ABC", "15", "001", 3}, {"W1AW", "10", "002", 3}, {"GM3ABC", "10", "003", 0},
+         {"DL1ABC", "20", "004", 0}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"15m.x", " DL   "}, {"10m.x", " W1   "}, {"20m.x", " DL   "}}));
     EXPECT_EQ(Claimed(), 6 * 2);  // only the 10 and 15 m files count
 
@@ -273,7 +254,8 @@ TEST_F(ContestSequenceTest, RsgbContests) {
 
 TEST_F(ContestSequenceTest, RussianDx) {
     Operate("RUS", "UA3XYZ", "EU");
-    Log({{"UA1ABC", "20", "MA", 2}, {"DL1ABC", "20", "001", 3}, {"W1AW", "20", "002", 5}, {"UA9AAA", "20", "NS", 5}});
+    Log({{"UA1ABC", "20", "MA", 2}, {"DL1ABC", "20", "001", 3}, {"W1AW", "20", "002", 5},
+         {"UA9AAA", "20", "NS", 5}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " RA1   DL    W     RA0  "}, {"20m.z", " MA  NS "}}));
     EXPECT_EQ(Claimed(), 15 * 6);
 
@@ -298,7 +280,8 @@ TEST_F(ContestSequenceTest, UkrDx) {
 TEST_F(ContestSequenceTest, Cqm) {
     Operate("CQM", "UA3XYZ", "EU");
     EXPECT_EQ(m_own.country, "RA1");
-    Log({{"UA4PAB", "20", "001", 2}, {"UA3ABC", "20", "002", 1}, {"W1AW", "20", "003", 3}, {"UA9AAA", "20", "004", 3}});
+    Log({{"UA4PAB", "20", "001", 2}, {"UA3ABC", "20", "002", 1}, {"W1AW", "20", "003", 3},
+         {"UA9AAA", "20", "004", 3}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " RA4P  RA1   W     RA0  "}}));
     EXPECT_EQ(Claimed(), 9 * 4);
 
@@ -310,12 +293,9 @@ TEST_F(ContestSequenceTest, Cqm) {
 
 TEST_F(ContestSequenceTest, IaruHf) {
     Operate("IAR", "DL1XYZ", "EU", "28");
-    Log({{"DL2ABC", "20", "28", 0},  // own zone and continent
-         {"W1AW", "20", "08", 5},
-         {"F5ABC", "20", "27", 3},
-         {"DA0HQ", "20", "DARC", 1},
-         {"ON4ABC", "20", "AC", 1},
-         {"G3ABC", "20", "R1", 1}});
+    // DL2ABC: own zone and continent.
+    Log({{"DL2ABC", "20", "28", 0}, {"W1AW", "20", "08", 5}, {"F5ABC", "20", "27", 3},
+         {"DA0HQ", "20", "DARC", 1}, {"ON4ABC", "20", "AC", 1}, {"G3ABC", "20", "R1", 1}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DA0  "}, {"20m.z", " 28  08  27  R1 "}}));
     EXPECT_EQ(Claimed(), 11 * 5);
 
@@ -339,12 +319,14 @@ TEST_F(ContestSequenceTest, OceaniaDx) {
 
 TEST_F(ContestSequenceTest, SacDx) {
     Operate("SAC", "SM5XYZ", "EU");
-    Log({{"DL1ABC", "20", "001", 2}, {"W1AW", "20", "002", 3}, {"OH1ABC", "20", "003", 0}, {"W1AW", "160", "004", 0}});
+    Log({{"DL1ABC", "20", "001", 2}, {"W1AW", "20", "002", 3}, {"OH1ABC", "20", "003", 0},
+         {"W1AW", "160", "004", 0}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"20m.x", " DL    W    "}, {"160m.x", " W    "}}));
     EXPECT_EQ(Claimed(), 5 * 2);  // 160 m is no part of the score
 
     Operate("SAC", "W1XYZ", "NA");
-    Log({{"SM5ABC", "40", "001", 3}, {"OH0ABC", "20", "002", 1}, {"LA1ABC", "20", "003", 1}, {"SM5XX", "20", "004", 1}});
+    Log({{"SM5ABC", "40", "001", 3}, {"OH0ABC", "20", "002", 1}, {"LA1ABC", "20", "003", 1},
+         {"SM5XX", "20", "004", 1}});
     EXPECT_EQ(StatisticsFiles(), (Files{{"40m.x", " SM5  "}, {"20m.x", " OH0   LA1   SM5  "}}));
     EXPECT_EQ(Claimed(), 6 * 4);
 }

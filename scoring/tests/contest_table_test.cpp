@@ -1,7 +1,8 @@
-#include "core/contest_id.h"
 #include "scoring/contest_table.h"
+
+#include <gtest/gtest.h>
+
 #include "scoring/statistics_store.h"
-#include "tests/support/program_folder_fixture.h"
 
 namespace tallyhawk {
 namespace {
@@ -14,19 +15,6 @@ ContactFacts Facts(std::string country, std::string cont, Band band = Band::M20)
     q.band = band;
     q.mode = "CW";
     return q;
-}
-
-TEST(ContestTable, OneRowPerContestInListOrder) {
-    const auto rules = AllContestRules();
-    ASSERT_EQ(rules.size(), kContestNames.size());
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        SCOPED_TRACE(rules[i].name);
-        EXPECT_EQ(rules[i].name, kContestNames[i].listName);
-        EXPECT_EQ(rules[i].id, kContestNames[i].code);
-        EXPECT_EQ(RulesFor(rules[i].id), &rules[i]);
-    }
-    EXPECT_EQ(RulesFor("XYZ"), nullptr);
-    EXPECT_EQ(RulesFor("RS"), nullptr);
 }
 
 TEST(ContestPoints, WpxAndCqWwByContinent) {
@@ -49,6 +37,8 @@ TEST(ContestPoints, WpxAndCqWwByContinent) {
 }
 
 TEST(ContestPoints, RuleEdgesWithPlainValues) {
+    EXPECT_EQ(RulesFor("XYZ"), nullptr);
+    EXPECT_EQ(RulesFor("RS"), nullptr);  // no prefix of RS2 or RS7
     ContactFacts da2 = Facts("DL", "EU");
     da2.wpx = "DA2";
     EXPECT_EQ(RulesFor("REF")->points(da2, {"JA1XYZ", "JA", "AS"}), 3);  // DA scores for anyone
@@ -68,16 +58,6 @@ TEST(ContestPoints, RuleEdgesWithPlainValues) {
     EXPECT_EQ(RulesFor("JA")->points(Facts("JA", "AS", Band::M80), dl), 2);
     EXPECT_EQ(RulesFor("SAC")->points(Facts("SM", "EU", Band::M80), {"W1XYZ", "W", "NA"}), 3);
     EXPECT_EQ(RulesFor("SAC")->points(Facts("SM", "EU", Band::M15), {"W1XYZ", "W", "NA"}), 1);
-}
-
-TEST(ContestPoints, BandsThatEarnNoPointsStillRecordMultipliers) {
-    BandPointCounters points;
-    MultiplierCopies copies;
-    ContactFacts q = Facts("DL", "EU", Band::M160);
-    q.exch = "28";
-    ScoreContact(*RulesFor("LZ"), q, {"LZ1XYZ", "LZ", "EU"}, points, copies);
-    EXPECT_EQ(points.Total(), 0);
-    EXPECT_EQ(copies.Copy("160m.x"), " 28 ");
 }
 
 TEST(ContestPoints, Arrl10mRecountCountsOnlyCwAndPhone) {
@@ -102,51 +82,6 @@ TEST(MultiplierFileNames, TheFilesEachContestKeeps) {
               (std::vector<std::string>{"cw.cq", "cw.was", "cw.itu", "ssb.cq", "ssb.was", "ssb.itu"}));
     EXPECT_EQ(MultiplierFileNames(*RulesFor("REF"), "F5XYZ").size(), 18u);
     EXPECT_EQ(MultiplierFileNames(*RulesFor("CQ"), "F5XYZ")[6], "10m.z");
-}
-
-// The update writes the files on disk and the recount in-memory copies; for the same contacts every
-// contest must leave the same bytes in both.
-class SharedRuleUnits : public testing::ProgramFolderFixture {};
-
-TEST_F(SharedRuleUnits, FilesAndCopiesEndEqualInEveryContest) {
-    const std::vector<ContactFacts> contacts = [] {
-        std::vector<ContactFacts> list;
-        const char* const rows[][5] = {
-            {"DL1ABC", "DL", "EU", "DL1", "14"},   {"ON4ABC", "ON", "EU", "ON4", "5AN"}, {"W1AW", "W", "NA", "W1", "MA"},
-            {"JA1ABC", "JA", "AS", "JA1", "10"},   {"SP5AB", "SP", "EU", "SP5", "W"},    {"G3ABC", "G", "EU", "G3", "LON"},
-            {"UR5ABC", "UR", "EU", "UR5", "KI"},   {"DA0HQ", "DL", "EU", "DA0", "DARC"}, {"VK2ABC", "VK", "OC", "VK2", "30"},
-            {"SM5ABC", "SM", "EU", "SM5", "001"}, {"PA3ABC", "PA", "EU", "PA3", "NH"},  {"OK1ABC", "OK", "EU", "OK1", "PRA"},
-        };
-        for (const auto& row : rows) {
-            for (Band band : {Band::M20, Band::M40}) {
-                ContactFacts q = Facts(row[1], row[2], band);
-                q.call = row[0];
-                q.wpx = row[3];
-                q.exch = row[4];
-                q.sent = "14";
-                q.cqmKey = row[1];
-                list.push_back(q);
-            }
-        }
-        return list;
-    }();
-    for (const ContestRules& rules : AllContestRules()) {
-        SCOPED_TRACE(rules.name);
-        std::filesystem::remove_all(PathOf("statistics"));
-        StatisticsStore disk{ProgramFolder(Folder())};
-        MultiplierCopies copies;
-        BandPointCounters diskPoints, copyPoints;
-        for (const OwnStation& own : {OwnStation{"DL1XYZ", "DL", "EU"}, OwnStation{"W1XYZ", "W", "NA"}}) {
-            for (const ContactFacts& q : contacts) {
-                ScoreContact(rules, q, own, diskPoints, disk);
-                ScoreContact(rules, q, own, copyPoints, copies, ScoringPass::Recount);
-            }
-        }
-        EXPECT_EQ(diskPoints.Total(), copyPoints.Total());
-        for (const std::string& name : MultiplierFileNames(rules, "DL1XYZ")) {
-            EXPECT_EQ(Read("statistics/" + name), copies.Copy(name)) << name;
-        }
-    }
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(ScoreFileMerge, LargerValueWinsAndTheFileIsRewritten) {
               "10mQSO: 5/9\r\n15mQSO: 4/12\r\n20mQSO: 0/0\r\n40mQSO: 0/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
 }
 
-TEST_F(ScoreFileMerge, MissingFolderAndFileAreCreated) {
+TEST_F(ScoreFileMerge, MissingFileIsCreatedAndAnUnwritableOneLeavesTheCounters) {
     std::filesystem::remove_all(PathOf("statistics"));
     BandQsoCounters qsos;
     BandPointCounters points;
@@ -61,15 +61,11 @@ TEST_F(ScoreFileMerge, MissingFolderAndFileAreCreated) {
     MergeScoreFile(StatisticsStore{ProgramFolder(Folder())}, "UA1AAA", qsos, points);
     EXPECT_EQ(Read("statistics/UA1AAA.sf"),
               "10mQSO: 0/0\r\n15mQSO: 0/0\r\n20mQSO: 0/0\r\n40mQSO: 2/0\r\n80mQSO: 0/0\r\n160mQSO: 0/0\r\n");
-}
-
-TEST_F(ScoreFileMerge, UnwritableFileLeavesTheCountersAsTheyAre) {
+    std::filesystem::remove(PathOf("statistics/UA1AAA.sf"));
     std::filesystem::create_directories(PathOf("statistics/UA1AAA.sf"));  // a folder in the file's place
-    BandQsoCounters qsos;
-    BandPointCounters points;
-    qsos.Set(Band::M40, 2);
+    qsos.Set(Band::M40, 3);
     MergeScoreFile(StatisticsStore{ProgramFolder(Folder())}, "UA1AAA", qsos, points);
-    EXPECT_EQ(qsos.Count(Band::M40), 2);
+    EXPECT_EQ(qsos.Count(Band::M40), 3);
     EXPECT_EQ(points.Total(), 0);
 }
 

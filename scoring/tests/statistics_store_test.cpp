@@ -46,35 +46,25 @@ protected:
     }
 };
 
-TEST_F(StatisticsStoreTest, FiveCharacterKeyIsAppendedAgainWhileItIsTheLastEntry) {
+TEST_F(StatisticsStoreTest, SearchesArePlainSubstringsOfTheWholeFile) {
     ExpectBothStores(
         "20m.x",
         [](MultiplierFiles& files) {
+            // A five-character key is appended again while it is the last entry: no blank follows it.
             EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("FT5/W")));
             EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("FT5/W")));
             EXPECT_FALSE(files.FindOrAppend("20m.x", CountryEntry("FT5/W")));  // now followed by an entry
-        },
-        " FT5/W FT5/W");
-}
-
-TEST_F(StatisticsStoreTest, KeyOfSixCharactersIsNeverFound) {
-    ExpectBothStores(
-        "20m.x",
-        [](MultiplierFiles& files) {
-            EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("VP2EAB")));
+            EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("VP2EAB")));  // six characters: never found
             EXPECT_TRUE(files.FindOrAppend("20m.x", CountryEntry("VP2EAB")));
         },
-        " VP2EA VP2EA");
-}
-
-TEST_F(StatisticsStoreTest, SearchesArePlainSubstringsOfTheWholeFile) {
+        " FT5/W FT5/W VP2EA VP2EA");
     ExpectBothStores(
         "X.wpx",
         [](MultiplierFiles& files) {
             EXPECT_TRUE(files.FindOrAppend("X.wpx", BarePrefixEntry("AK1")));
-            EXPECT_FALSE(files.FindOrAppend("X.wpx", BarePrefixEntry("K1")));   // inside AK1
-            EXPECT_FALSE(files.FindOrAppend("X.wpx", BarePrefixEntry("1 ")));   // across entries
-            EXPECT_TRUE(files.FindOrAppend("X.wpx", BarePrefixEntry("k1")));    // case counts
+            EXPECT_FALSE(files.FindOrAppend("X.wpx", BarePrefixEntry("K1")));  // inside AK1
+            EXPECT_FALSE(files.FindOrAppend("X.wpx", BarePrefixEntry("1 ")));  // across entries
+            EXPECT_TRUE(files.FindOrAppend("X.wpx", BarePrefixEntry("k1")));   // case counts
         },
         "AK1   k1    ");
 }

@@ -52,6 +52,7 @@ std::map<std::string, std::string> ProgramFolderFixture::FilesOf(
     std::map<std::string, std::string> files;
     for (const std::string& folder : folders) {
         for (const auto& entry : std::filesystem::directory_iterator(m_folder / folder)) {
+            if (!entry.is_regular_file()) continue;
             const std::string name = folder + "/" + entry.path().filename().string();
             files[name] = Read(name);
         }

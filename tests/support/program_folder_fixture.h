@@ -21,7 +21,8 @@ protected:
     std::string Read(const std::string& relative) const;
     void Write(const std::string& relative, const std::string& contents) const;
 
-    // Every file of these folders of the program folder, named "folder/file", with its bytes.
+    // Every file of these folders of the program folder ("." for the folder itself), named
+    // "folder/file", with its bytes.
     std::map<std::string, std::string> FilesOf(const std::vector<std::string>& folders) const;
 
     // Copies the shipped country files (data/dxcc) into the folder's dxcc/.

@@ -4,7 +4,7 @@
 
 #include "log/contest_log_writer.h"
 #include "log/qso_line.h"
-#include "tests/support/program_folder_fixture.h"
+#include "tests/support/cli_fixture.h"
 
 namespace tallyhawk {
 namespace {
@@ -13,19 +13,13 @@ namespace fs = std::filesystem;
 
 using Files = std::map<std::string, std::string>;
 
-class ReloadCommandTest : public testing::ProgramFolderFixture {
+class ReloadCommandTest : public testing::CliFixture {
 protected:
     void SetUp() override {
-        ProgramFolderFixture::SetUp();
+        CliFixture::SetUp();
         CopyTestData("scoring_dxcc", "dxcc");
         ASSERT_EQ(
             Cli({"set", "Callsign=DL1XYZ", "Contest=CQ", "Continent=EU", "Band=20", "Mode=CW"}).exitCode, 0);
-    }
-
-    testing::ProcessResult Cli(std::vector<std::string> arguments, const std::string& input = {}) const {
-        arguments.insert(arguments.begin(),
-                         {"--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
-        return testing::RunProcess(TALLYHAWK_CLI, arguments, input);
     }
 
     void LogThree() const {
@@ -58,17 +52,15 @@ TEST_F(ReloadCommandTest, PrintsTheScoreAsTheScoreCommandDoes) {
     LogThree();
     const auto score = Cli({"score"});
     Write("statistics/20m.x", "stale");
-    Write("database/DL1XYZ.idx", "stale");
     const auto reload = Cli({"reload"});
     EXPECT_EQ(reload.exitCode, 0) << reload.err;
     EXPECT_EQ(reload.out, score.out);
     EXPECT_EQ(reload.err, "");  // no percentage when standard error is no terminal
     EXPECT_EQ(Read("statistics/20m.x"), " W     JA   ");
-    EXPECT_EQ(Read("database/DL1XYZ.idx").size(), 3 * 14u);
     EXPECT_EQ(Cli({"reload", "extra"}).exitCode, 2);
 }
 
-TEST_F(ReloadCommandTest, RefusedLogIsNamedInTheChosenLanguageAndNothingIsDeleted) {
+TEST_F(ReloadCommandTest, RefusedLogIsNamedAndNothingIsDeleted) {
     const auto missing = Cli({"reload"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "WARNING!: Cabrillo file DL1XYZ.cbr not created yet for reloading\n\n");
@@ -82,9 +74,6 @@ TEST_F(ReloadCommandTest, RefusedLogIsNamedInTheChosenLanguageAndNothingIsDelete
     EXPECT_EQ(english.exitCode, 1);
     EXPECT_EQ(english.out, "");
     EXPECT_EQ(english.err.rfind("WARNING!: Error occurs when loading DL1XYZ.cbr.\n", 0), 0u) << english.err;
-    ASSERT_EQ(Cli({"set", "Language=1"}).exitCode, 0);
-    const auto russian = Cli({"reload"});
-    EXPECT_EQ(russian.err.rfind("ОШИБКА:: Ошибка при загрузке DL1XYZ.cbr.\n", 0), 0u) << russian.err;
     EXPECT_EQ(DerivedFiles(), before);
 }
 
@@ -92,8 +81,6 @@ TEST_F(ReloadCommandTest, StatusPrintsTheStatusLineAndTheReceivedExchange) {
     LogThree();
     EXPECT_EQ(Cli({"status", "K3LR"}).out, "United States - WORKED COUNTRY\n05\n");
     EXPECT_EQ(Cli({"status", "vk2abc"}).out, "Australia - NEW COUNTRY\n30\n");
-    EXPECT_EQ(Cli({"status", "QQ1ABC"}).out, "UNKNOWN COUNTRY\n\n");
-    EXPECT_EQ(Cli({"status", "W1"}).out, "\n\n");  // too short to look up
     ASSERT_EQ(Cli({"set", "Contest=WPX"}).exitCode, 0);
     EXPECT_EQ(Cli({"status", "K3LR"}).out, "\n\n");  // no prefix file yet
     EXPECT_EQ(Cli({"status"}).exitCode, 2);
@@ -116,7 +103,7 @@ TEST_F(ReloadCommandTest, ReloadKilledPartWayAndRunAgainGivesTheFilesOfAWholeRel
         const std::string after = std::to_string(seconds * fraction);
         const auto interrupted =
             testing::RunProcess("timeout", {"-s", "KILL", after, TALLYHAWK_CLI, "--folder", Folder().string(),
-                                            "--settings", (Folder() / "t.ini").string(), "reload"});
+                                            "--settings", SettingsFile(), "reload"});
         if (interrupted.exitCode != 0 && Read("database/DL1XYZ.idx").size() < wholeIndex) ++cutShort;
         ASSERT_EQ(Cli({"reload"}).exitCode, 0);
         EXPECT_EQ(DerivedFiles(), whole);

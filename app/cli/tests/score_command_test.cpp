@@ -1,16 +1,10 @@
 // tallyhawk-cli score after a batch of contacts.
-#include "tests/support/program_folder_fixture.h"
+#include "tests/support/cli_fixture.h"
 
 namespace tallyhawk {
 namespace {
 
-class ScoreCommandTest : public testing::ProgramFolderFixture {
-protected:
-    testing::ProcessResult Cli(std::vector<std::string> arguments, const std::string& input = {}) {
-        arguments.insert(arguments.begin(), {"--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
-        return testing::RunProcess(TALLYHAWK_CLI, arguments, input);
-    }
-};
+using ScoreCommandTest = testing::CliFixture;
 
 TEST_F(ScoreCommandTest, PrintsTheGridRowsAndTheClaimedScore) {
     CopyTestData("scoring_dxcc", "dxcc");

@@ -1,28 +1,17 @@
 // Leaving the call field: the multiplier status in the status line, the zone filled in, and the call
 // information panel once per typed call.
-#include "app/session/logger_session.h"
-#include "tests/support/program_folder_fixture.h"
+#include "tests/support/session_fixture.h"
 
 namespace tallyhawk {
 namespace {
 
-class CallStatusTest : public testing::ProgramFolderFixture {
+class CallStatusTest : public testing::SessionFixture {
 protected:
     void SetUp() override {
-        ProgramFolderFixture::SetUp();
+        SessionFixture::SetUp();
         CopyTestData("scoring_dxcc", "dxcc");
-        (void)LoadSettings(m_store, ClockReading{});
-        for (const auto& [name, value] : {std::pair{"Callsign", "UA3ABC"}, {"Contest", "CQ"}, {"Band", "20"},
-                                          {"Mode", "CW"}, {"Continent", "EU"}, {"Date", "2024-11-30"},
-                                          {"CDROM", "none"}}) {
-            m_store.WriteString(kSettingsGroup, name, value);
-        }
-    }
-
-    LoggerSession Started() {
-        LoggerSession session(ProgramFolder(Folder()), m_store, [] { return ClockReading{}; });
-        (void)session.Start();
-        return session;
+        Configure({{"Callsign", "UA3ABC"}, {"Contest", "CQ"}, {"Band", "20"}, {"Mode", "CW"},
+                   {"Continent", "EU"}, {"Date", "2024-11-30"}, {"CDROM", "none"}});
     }
 
     static void Type(LoggerSession& session, std::string_view call) {
@@ -35,16 +24,11 @@ protected:
                  {"WAC:", std::move(continent)}}};
     }
 
-    MemorySettingsBackend m_store;
 };
 
 TEST_F(CallStatusTest, StatusZoneAndInformationOfTheTypedCall) {
     LoggerSession session = Started();
-    session.SetFieldText(Field::Time, "12:00");
-    session.SetFieldText(Field::ExchangeSent, "16");
-    session.SetFieldText(Field::ExchangeReceived, "14");
-    session.SetFieldText(Field::Call, "DL1ABC");
-    ASSERT_TRUE(session.SaveContact().messages.empty());
+    ASSERT_TRUE(Save(session, "DL1ABC", "14", "16").messages.empty());
     const Screen& screen = session.CurrentScreen();
 
     Type(session, "W1AW");

@@ -1,22 +1,15 @@
 // Start-up loads the call-sign data: prefix lists, oblast names for RUSSIAN DX, the own-country prefix.
-#include "app/session/logger_session.h"
-#include "tests/support/program_folder_fixture.h"
+#include "tests/support/session_fixture.h"
 
 namespace tallyhawk {
 namespace {
 
-class SessionCallsignTest : public testing::ProgramFolderFixture {
+class SessionCallsignTest : public testing::SessionFixture {
 protected:
-    LoggerSession Started(std::string_view callsign, std::string_view contest, Effects* effects = nullptr) {
-        (void)LoadSettings(m_store, ClockReading{});
-        m_store.WriteString(kSettingsGroup, "Callsign", std::string(callsign));
-        m_store.WriteString(kSettingsGroup, "Contest", std::string(contest));
-        LoggerSession session(ProgramFolder(Folder()), m_store);
-        const Effects started = session.Start();
-        if (effects) *effects = started;
-        return session;
+    LoggerSession Started(std::string_view callsign, std::string_view contest) {
+        Configure({{"Callsign", std::string(callsign)}, {"Contest", std::string(contest)}});
+        return SessionFixture::Started();
     }
-    MemorySettingsBackend m_store;
 };
 
 TEST_F(SessionCallsignTest, StartComputesTheOwnCountryAndLoadsOblastsForRussianDxOnly) {
@@ -33,8 +26,9 @@ TEST_F(SessionCallsignTest, StartComputesTheOwnCountryAndLoadsOblastsForRussianD
 
 TEST_F(SessionCallsignTest, WithoutCountryFilesStartWarnsAndGoesOnWithEmptyRecords) {
     std::filesystem::remove_all(PathOf("dxcc"));
-    Effects effects;
-    LoggerSession session = Started("DL1ABC", "CQ", &effects);
+    Configure({{"Callsign", "DL1ABC"}, {"Contest", "CQ"}});
+    LoggerSession session(ProgramFolder(Folder()), m_store, m_clock);
+    const Effects effects = session.Start();
     ASSERT_EQ(effects.messages.size(), 1u);
     EXPECT_EQ(MessageText(effects.messages.front(), false), MessageText(MissingDxccMessage(), false));
     EXPECT_EQ(session.OwnCountryPrefix(), "");

@@ -1,6 +1,5 @@
 // The statistics of each save and the score display, through the session.
-#include "app/session/logger_session.h"
-#include "tests/support/program_folder_fixture.h"
+#include "tests/support/session_fixture.h"
 
 namespace tallyhawk {
 namespace {
@@ -9,30 +8,17 @@ namespace fs = std::filesystem;
 
 using Rows = std::vector<std::vector<std::string>>;
 
-class SessionScoreTest : public testing::ProgramFolderFixture {
+class SessionScoreTest : public testing::SessionFixture {
 protected:
     void SetUp() override {
-        ProgramFolderFixture::SetUp();
+        SessionFixture::SetUp();
         CopyTestData("scoring_dxcc", "dxcc");
-        (void)LoadSettings(m_store, ClockReading{});
-        for (const auto& [name, value] : {std::pair{"Callsign", "UA3XYZ"}, {"Contest", "CQ"}, {"Band", "20"},
-                                          {"Mode", "CW"}, {"Continent", "EU"}, {"Date", "2024-11-30"}}) {
-            m_store.WriteString(kSettingsGroup, name, value);
-        }
-    }
-
-    LoggerSession Started() {
-        LoggerSession session(ProgramFolder(Folder()), m_store, [] { return ClockReading{}; });
-        (void)session.Start();
-        return session;
+        Configure({{"Callsign", "UA3XYZ"}, {"Contest", "CQ"}, {"Band", "20"}, {"Mode", "CW"},
+                   {"Continent", "EU"}, {"Date", "2024-11-30"}});
     }
 
     static void Save(LoggerSession& session, std::string_view call, std::string_view zone) {
-        session.SetFieldText(Field::Call, call);
-        session.SetFieldText(Field::Time, "12:00");
-        session.SetFieldText(Field::ExchangeSent, "16");
-        session.SetFieldText(Field::ExchangeReceived, zone);
-        EXPECT_TRUE(session.SaveContact().sounds.empty());
+        EXPECT_TRUE(SessionFixture::Save(session, call, zone, "16").sounds.empty());
     }
 
     static Rows Cells(const LoggerSession& session) {
@@ -41,7 +27,6 @@ protected:
         return rows;
     }
 
-    MemorySettingsBackend m_store;
 };
 
 TEST_F(SessionScoreTest, EachSaveIsIndexedOnceScoredAndShown) {

@@ -1,36 +1,21 @@
-#include "app/session/logger_session.h"
 #include "database/contest_index.h"
-#include "tests/support/program_folder_fixture.h"
+#include "tests/support/session_fixture.h"
 
 namespace tallyhawk {
 namespace {
 
-class ReloadTest : public testing::ProgramFolderFixture {
+class ReloadTest : public testing::SessionFixture {
 protected:
     void SetUp() override {
-        ProgramFolderFixture::SetUp();
+        SessionFixture::SetUp();
         CopyTestData("scoring_dxcc", "dxcc");
-        (void)LoadSettings(m_store, ClockReading{});
-        m_store.WriteString(kSettingsGroup, "Callsign", "UA1AAA");
-        m_store.WriteString(kSettingsGroup, "Contest", "CQ");
-        m_store.WriteString(kSettingsGroup, "Band", "20");
-        m_store.WriteString(kSettingsGroup, "Mode", "CW");
-        m_store.WriteString(kSettingsGroup, "Date", "2002-02-16");
+        Configure({{"Callsign", "UA1AAA"}, {"Contest", "CQ"}, {"Band", "20"}, {"Mode", "CW"},
+                   {"Date", "2002-02-16"}});
     }
-    LoggerSession Started() {
-        LoggerSession session(ProgramFolder(Folder()), m_store, [] { return ClockReading{}; });
-        (void)session.Start();
-        return session;
-    }
-    void Save(LoggerSession& session, std::string_view call, std::string_view band) {
+    static void Save(LoggerSession& session, std::string_view call, std::string_view band) {
         session.SetFieldText(Field::Band, band);
-        session.SetFieldText(Field::Call, call);
-        session.SetFieldText(Field::Time, "12:00");
-        session.SetFieldText(Field::ExchangeSent, "14");
-        session.SetFieldText(Field::ExchangeReceived, "15");
-        ASSERT_TRUE(session.SaveContact().sounds.empty());
+        ASSERT_TRUE(SessionFixture::Save(session, call, "15", "14").sounds.empty());
     }
-    MemorySettingsBackend m_store;
 };
 
 TEST_F(ReloadTest, RebuildsTheIndexAndCountersFromTheLog) {

@@ -1,28 +1,15 @@
-#include "app/session/exchange_rules.h"
-#include "app/session/logger_session.h"
 #include "app/session/settings_message.h"
-#include "tests/support/program_folder_fixture.h"
+#include "tests/support/session_fixture.h"
 
 namespace tallyhawk {
 namespace {
-
-TEST(SettingsMessageParse, ContestDialogMessage) {
-    const auto message = ParseSettingsMessage("settings:  cont:CQ band:20 mode:Phone date:2002-11-30");
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->contest, "CQ");
-    EXPECT_EQ(message->band, "20");
-    EXPECT_EQ(message->mode, "PH");
-    EXPECT_EQ(message->date, "2002-11-30");
-    EXPECT_FALSE(message->onTop);
-    EXPECT_FALSE(message->hideToTray);
-    EXPECT_FALSE(message->realTimeMode);
-    EXPECT_FALSE(message->callbookType.has_value());
-}
 
 TEST(SettingsMessageParse, ValuesAreCutToTheirWidths) {
     const auto message = ParseSettingsMessage("settings: current:yes cont:RUSSIAN band:160 mode:RTTY mode:x");
     ASSERT_TRUE(message.has_value());
     EXPECT_TRUE(message->realTimeMode);
+    EXPECT_FALSE(message->onTop);
+    EXPECT_FALSE(message->callbookType.has_value());
     EXPECT_EQ(message->contest, "RUS");
     EXPECT_EQ(message->band, "160");
     EXPECT_EQ(message->mode, "RY");  // the first occurrence counts
@@ -49,24 +36,12 @@ TEST(SettingsMessageParse, CallbookDriveDependsOnTheCallbook) {
     EXPECT_EQ(ParseSettingsMessage("settings: cdrom:none ")->callbookType, "non");
 }
 
-TEST(ExchangeRules, LettersOnlyWhereTheExchangeHasThem) {
-    for (const char* code : {"A10", "ARR", "UBD", "REF", "PAC", "SP", "OKM", "RS7", "RS2", "RUS", "UKR", "IAR"}) {
-        EXPECT_TRUE(ExchangeAllowsLetters(code)) << code;
-    }
-    for (const char* code : {"WPX", "CQ", "AAD", "JA", "LZ", "CQM", "OCE", "SAC", ""}) {
-        EXPECT_FALSE(ExchangeAllowsLetters(code)) << code;
-    }
-}
-
-using SettingsMessageSession = testing::ProgramFolderFixture;
+using SettingsMessageSession = testing::SessionFixture;
 
 TEST_F(SettingsMessageSession, MessageChangesTheEntryRowAndClearsAbsentFlags) {
-    MemorySettingsBackend store;
-    ClockReading now;
-    (void)LoadSettings(store, now);
-    store.WriteInt(kSettingsGroup, "SetWindowOnTop", 1);
-    LoggerSession session(ProgramFolder(Folder()), store, [now] { return now; });
-    (void)session.Start();
+    Configure({});
+    m_store.WriteInt(kSettingsGroup, "SetWindowOnTop", 1);
+    LoggerSession session = Started();
     EXPECT_TRUE(session.Options().onTop);
     EXPECT_TRUE(session.Setup().realTimeMode);
     session.ApplySettingsMessage("settings:  cont:CQ band:20 mode:Phone date:2002-11-30");
