@@ -40,8 +40,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kPrincipa
     {"FT/x", "FT"},     // Kerguelen, for the French overseas list
 }};
 
-bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
-
 // Two targets are the same when both are "no country" or both name the same country, zone and continent.
 bool SameTarget(const SourceTarget* a, const SourceTarget* b) {
     if (a == nullptr || b == nullptr) return a == b;
@@ -173,7 +171,7 @@ void KeyPlan::CollectHeadWords() {
 void KeyPlan::PlanThreeCharacterStem(const std::string& stem) {
     TargetVote vote;
     vote.Add(Resolve(stem), 1);
-    for (char next : kCallCharacters) vote.Add(Resolve(stem + next), IsLetter(next) ? 10 : 1);
+    for (char next : kCallCharacters) vote.Add(Resolve(stem + next), IsUpperLetter(next) ? 10 : 1);
     const SourceTarget* usual = vote.Winner();
     m_threeStemTarget[stem] = usual;
     ListExtensions(stem, kCallCharacters, usual, m_four);
@@ -208,7 +206,7 @@ void KeyPlan::PlanTwoCharacterCut(const std::string& stem) {
     TargetVote vote;
     for (char digit : kDigits) vote.Add(m_threeStemTarget[stem + digit], 1);
     const SourceTarget* usual = vote.Winner();
-    const bool sharedWithTwoStem = !IsLetter(stem[1]);
+    const bool sharedWithTwoStem = !IsUpperLetter(stem[1]);
     const bool cut = usual != nullptr && !Forbidden(stem) &&
                      (!sharedWithTwoStem || SameTarget(usual, m_twoStemTarget[stem]));
     if (cut) {
@@ -255,7 +253,7 @@ void KeyPlan::PlanExactCallCountries() {
         const std::string& primary = m_source.countries[country].primaryPrefix;
         const bool stemShape =
             (primary.size() == 3 || primary.size() == 4) && IsDigit(primary[2]) &&
-            std::all_of(primary.begin(), primary.end(), [](char c) { return IsLetter(c) || IsDigit(c); });
+            std::all_of(primary.begin(), primary.end(), [](char c) { return IsUpperLetter(c) || IsDigit(c); });
         if (hasPrefix[country] || !stemShape || Forbidden(primary)) continue;
         const SourceTarget target = CountryTarget(static_cast<int>(country));
         if (SameTarget(&target, Resolve(primary))) continue;

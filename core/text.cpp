@@ -22,11 +22,6 @@ std::string_view Columns(std::string_view line, std::size_t first, std::size_t l
     return line.substr(first - 1, last - first + 1);
 }
 
-std::string_view ColumnsFrom(std::string_view line, std::size_t first) {
-    if (first == 0 || first > line.size()) return {};
-    return line.substr(first - 1);
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const auto begin = text.find_first_not_of(' ');
     if (begin == std::string_view::npos) return {};
@@ -92,7 +87,7 @@ int LeadingInt(std::string_view text) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
 bool IsAllDigits(std::string_view text) {
     for (char c : text) {

@@ -17,9 +17,6 @@ std::string FillRight(std::string_view text, std::size_t width);
 // Columns `first`..`last` of a line, 1-based and inclusive; the part beyond the line's end is dropped.
 std::string_view Columns(std::string_view line, std::size_t first, std::size_t last);
 
-// The rest of the line from column `first` (1-based).
-std::string_view ColumnsFrom(std::string_view line, std::size_t first);
-
 std::string_view TrimBlanks(std::string_view text);      // blanks at both ends
 std::string_view TrimTrailingBlanks(std::string_view text);
 std::string_view TrimLineEnd(std::string_view line);      // a trailing CR and/or LF
@@ -37,7 +34,7 @@ std::optional<int> ParseInt(std::string_view text);
 int LeadingInt(std::string_view text);
 
 bool IsDigit(char c);
-bool IsAsciiLetter(char c);
+bool IsUpperLetter(char c);  // "A" to "Z"
 bool IsAllDigits(std::string_view text);
 
 // A code list is a blank-separated text; a code belongs to it when " CODE " occurs in it.

@@ -11,7 +11,7 @@ namespace {
 bool IsAcceptedCallCharacter(char c) {
     constexpr char kBackspace = 8;
     constexpr char kDelete = 127;
-    return c == '/' || IsDigit(c) || (c >= 'A' && c <= 'Z') || c == kBackspace || c == kDelete;
+    return c == '/' || IsDigit(c) || IsUpperLetter(c) || c == kBackspace || c == kDelete;
 }
 
 }  // namespace

@@ -185,7 +185,7 @@ std::string ApplyConfigurationDialog(SettingsBackend& store, const Configuration
     std::string message = "settings: ";
     const std::string disk(TrimBlanks(values.disk));
     Store(store, "Disk", disk);
-    if (disk.size() == 1 && disk[0] >= 'A' && disk[0] <= 'Z') message += "disk:" + disk + " ";
+    if (disk.size() == 1 && IsUpperLetter(disk[0])) message += "disk:" + disk + " ";
     std::string transmitter(TrimBlanks(values.transmitterId));
     if (transmitter.empty()) transmitter = "0";
     message += "trxid:" + transmitter + " ";

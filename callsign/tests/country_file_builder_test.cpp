@@ -137,7 +137,7 @@ TEST(ShippedCountryFile, KeysAndHeadsAreUnambiguous) {
         ASSERT_GE(line.size(), kCountryRecordLength + 1);
         const CountryInfo info{std::string(line.substr(0, kCountryRecordLength))};
         EXPECT_FALSE(info.PrincipalPrefix().empty());
-        EXPECT_TRUE(IsAsciiLetter(line[38]) && IsAsciiLetter(line[39]));
+        EXPECT_TRUE(IsUpperLetter(line[38]) && IsUpperLetter(line[39]));
         EXPECT_TRUE(ParseInt(info.CqZone()).has_value());
         EXPECT_EQ(line[40], ' ');
         principalPrefixes.emplace(info.PrincipalPrefix());

@@ -17,8 +17,6 @@ TEST(FixedWidth, ColumnsAreOneBasedAndStopAtTheLineEnd) {
     EXPECT_EQ(Columns("QSO: 28", 6, 11), "28");
     EXPECT_EQ(Columns("QSO:", 6, 11), "");
     EXPECT_EQ(Columns("ABC", 0, 2), "");
-    EXPECT_EQ(ColumnsFrom("ABCDEF", 5), "EF");
-    EXPECT_EQ(ColumnsFrom("ABCDEF", 7), "");
 }
 
 TEST(Trimming, BlanksOnlyOrLineEnds) {

@@ -1,21 +1,17 @@
 // Test support: temporary program folders and child processes.
 #include "tests/support/program_folder_fixture.h"
 
+#include "core/file_io.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace tallyhawk::testing {
 namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 std::string UniqueName() {
     static std::atomic<int> counter{0};
@@ -40,7 +36,7 @@ void ProgramFolderFixture::TearDown() {
     std::filesystem::remove_all(m_folder, error);
 }
 
-std::string ProgramFolderFixture::Read(const std::string& relative) const { return ReadAll(m_folder / relative); }
+std::string ProgramFolderFixture::Read(const std::string& relative) const { return ReadFileOrEmpty(m_folder / relative); }
 
 void ProgramFolderFixture::Write(const std::string& relative, const std::string& contents) const {
     std::filesystem::create_directories((m_folder / relative).parent_path());
@@ -75,7 +71,7 @@ void ProgramFolderFixture::CopyTestData(const std::string& from, const std::stri
     }
 }
 
-std::string TestData(const std::string& name) { return ReadAll(std::filesystem::path(TALLYHAWK_TEST_DATA) / name); }
+std::string TestData(const std::string& name) { return ReadFileOrEmpty(std::filesystem::path(TALLYHAWK_TEST_DATA) / name); }
 
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& input) {
@@ -95,8 +91,8 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     const int status = std::system(command.c_str());
     ProcessResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = ReadAll(scratch / "out");
-    result.err = ReadAll(scratch / "err");
+    result.out = ReadFileOrEmpty(scratch / "out");
+    result.err = ReadFileOrEmpty(scratch / "err");
     std::filesystem::remove_all(scratch);
     return result;
 }

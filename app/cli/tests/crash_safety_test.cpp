@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <random>
 #include <sstream>
 #include <thread>
 
 #include "app/session/logger_session.h"
+#include "core/file_io.h"
 #include "log/contest_log_validator.h"
 #include "log/contest_log_writer.h"
 #include "tests/support/program_folder_fixture.h"
@@ -48,9 +48,7 @@ std::map<std::string, std::string> DerivedFiles(const std::filesystem::path& fol
     std::map<std::string, std::string> files;
     for (const char* sub : {"statistics", "database"}) {
         for (const auto& entry : std::filesystem::directory_iterator(folder / sub)) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            files[std::string(sub) + "/" + entry.path().filename().string()] =
-                std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            files[std::string(sub) + "/" + entry.path().filename().string()] = ReadFileOrEmpty(entry.path());
         }
     }
     return files;
