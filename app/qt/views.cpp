@@ -1,6 +1,8 @@
 // The three grids of the main window filled from the session's screen.
 #include "app/qt/views.h"
 
+#include <algorithm>
+
 #include "app/qt/qt_conversions.h"
 #include "database/call_history.h"
 
@@ -44,7 +46,9 @@ GridColors GridColorsOf(const LoggerSession& session) {
         .text = ColorSetting(session, "GridTextColor"),
         .fixedBack = ColorSetting(session, "GridBackColorFix"),
         .fixedText = ColorSetting(session, "GridTextColorFix"),
-        .style = session.ColorValue("GridStyle"),
+        .selectedBack = ColorSetting(session, "GridBackColorSel"),
+        .selectedText = ColorSetting(session, "GridTextColorSel"),
+        .style = static_cast<GridStyle>(std::clamp(session.ColorValue("GridStyle"), 0, 3)),
     };
 }
 
@@ -61,7 +65,7 @@ void ShowLogView(CGridCtrl& grid, const LoggerSession& session) {
     const LogViewRows& rows = session.CurrentScreen().logView;
     std::vector<std::vector<QString>> cells{Headers(kLogViewColumns)};
     for (const LogViewRow& row : rows) cells.push_back(RowOf(row.cells));
-    grid.ShowRows(cells);
+    grid.ShowRows(cells, true);
     for (std::size_t row = 0; row < rows.size(); ++row) {
         grid.SetCellBackground(static_cast<int>(row) + 1, kLogCallColumn,
                                ColorSetting(session, rows[row].callColor));
@@ -73,7 +77,7 @@ void ShowLookupView(CGridCtrl& grid, const LoggerSession& session) {
     std::vector<std::vector<QString>> cells{Headers(kLookupViewColumns)};
     for (const LookupRow& row : history) cells.push_back(RowOf(row));
     cells.resize(std::max(cells.size(), LookupViewRowCount(history.size())));
-    grid.ShowRows(cells);
+    grid.ShowRows(cells, true);
 }
 
 void ShowScoreGrid(CGridCtrl& grid, const LoggerSession& session) {

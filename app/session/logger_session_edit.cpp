@@ -1,5 +1,6 @@
 // LoggerSession: correcting and deleting a logged contact from the log view.
 #include "app/session/logger_session.h"
+#include "core/text.h"
 
 namespace tallyhawk {
 
@@ -10,6 +11,13 @@ std::optional<EditTransfer> LoggerSession::OpenContactEditor(std::size_t number)
     const EditTransfer transfer = EditTransferFromIndex(number, *contact);
     if (!WriteEditTransferFile(m_folder, transfer)) return std::nullopt;
     return transfer;
+}
+
+std::optional<EditTransfer> LoggerSession::OpenContactEditorAtRow(std::size_t row) const {
+    if (row >= m_screen.logView.size()) return std::nullopt;
+    const int number = LeadingInt(m_screen.logView[row].cells[kLogNumberColumn]);
+    if (number <= 0) return std::nullopt;
+    return OpenContactEditor(static_cast<std::size_t>(number));
 }
 
 std::optional<EditTransfer> LoggerSession::EditorFields() const { return ReadEditTransferFile(m_folder); }
@@ -26,6 +34,15 @@ ContactEditResult LoggerSession::DeleteContact(std::size_t number) {
     ContactEditResult result = tallyhawk::DeleteContact(ContactFilesFor(m_folder, m_settings.station.callsign), number);
     RefreshLogView();
     return result;
+}
+
+ContactEditResult LoggerSession::DeleteDeclined() const {
+    return ContactEditResult{.outcome = ContactEditOutcome::Done, .advice = ReloadAdviceMessage()};
+}
+
+void LoggerSession::ContactEditorClosed() {
+    RefreshLogView();
+    SetFocus(m_screen.focus);  // a pre-filled exchange takes no focus while the call is empty
 }
 
 }  // namespace tallyhawk

@@ -149,7 +149,7 @@ void LoggerDlgTest::OpenWindow() {
     m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
     m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
     m_window->openDialog = [this](Dialog dialog) {
-        OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
+        return OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
     };
     m_window->Start();
     m_window->show();
@@ -309,7 +309,7 @@ void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
     QCOMPARE(Edit(Field::Mode)->text(), QString("PH"));
     QCOMPARE(Edit(Field::Date)->text(), QString("2002-02-16"));  // month 13 became this month
     QCOMPARE(m_settings->ReadString(kSettingsGroup, "Contest"), std::optional<std::string>("RS7"));
-    QCOMPARE(m_window->findChild<QLabel*>("banner")->text(), QString("RSGB 7 MHZ"));
+    QCOMPARE(m_window->BannerName(), QString("RSGB 7 MHZ"));
 
     FillNextDialog([](QDialog& dialog) {
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Reset)->click();
@@ -318,7 +318,7 @@ void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
     QTest::keyClick(Edit(Field::Call), Qt::Key_F3);
     QCOMPARE(m_settings->ReadInt(kColorsGroup, "GridBackColorSel"),
              std::optional<std::int32_t>(Rgb(0, 255, 0)));
-    QVERIFY(!m_window->LogView().showGrid());  // grid style 0: no lines
+    QCOMPARE(m_window->LogView().Colors().style, GridStyle::None);
 }
 
 void LoggerDlgTest::LeavingTheCallShowsItsLogbookHistory() {
