@@ -10,7 +10,8 @@
 
 namespace tallyhawk {
 
-CScrollingText::CScrollingText(QStringList lines, QWidget* parent) : QWidget(parent), m_lines(std::move(lines)) {
+CScrollingText::CScrollingText(QStringList lines, QWidget* parent)
+    : QWidget(parent), m_lines(std::move(lines)), m_timer(this) {
     setFixedSize(380, 9 * kLineHeight);
     connect(&m_timer, &QTimer::timeout, this, &CScrollingText::Tick);
     m_timer.start(kTickMilliseconds);
@@ -79,7 +80,7 @@ QStringList CAboutBox::Lines() {
 CAboutBox::CAboutBox(QWidget* parent) : CSkinDialog(parent) {
     setWindowTitle(tr("About Tallyhawk"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setContentsMargins(10, 10, 10, 8);
     auto* picture = new QLabel(this);
     picture->setPixmap(AboutPicture());
     layout->addWidget(picture);

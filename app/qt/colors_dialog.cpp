@@ -15,7 +15,7 @@ std::int32_t FromQColor(const QColor& color) { return Rgb(color.red(), color.gre
 
 }  // namespace
 
-CColorsDialog::CColorsDialog(SettingsBackend& store, QWidget* parent) : QDialog(parent), m_store(store) {
+CColorsDialog::CColorsDialog(SettingsBackend& store, QWidget* parent) : CSkinDialog(parent), m_store(store) {
     setWindowTitle(QStringLiteral("Colors"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

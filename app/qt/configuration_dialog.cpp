@@ -21,7 +21,7 @@ QCheckBox* AddMark(QFormLayout& form, const QString& text, bool on) {
 }  // namespace
 
 CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockReading& now, QWidget* parent)
-    : QDialog(parent), m_store(store) {
+    : CSkinDialog(parent), m_store(store) {
     setWindowTitle(QStringLiteral("Settings"));
     const ConfigurationDialogValues values = OpenConfigurationDialog(m_store, now);
     auto* layout = new QVBoxLayout(this);

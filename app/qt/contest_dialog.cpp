@@ -26,7 +26,7 @@ QStringList BandTexts() {
 }  // namespace
 
 CContestDialog::CContestDialog(SettingsBackend& store, Clock clock, QWidget* parent)
-    : QDialog(parent), m_store(store), m_clock(std::move(clock)) {
+    : CSkinDialog(parent), m_store(store), m_clock(std::move(clock)) {
     setWindowTitle(QStringLiteral("Contest"));
     const ContestDialogValues values = OpenContestDialog(m_store, m_clock());
     auto* layout = new QVBoxLayout(this);

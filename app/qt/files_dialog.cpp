@@ -47,7 +47,7 @@ CFilesDialog::CFilesDialog(LoggerSession& session, QWidget* parent)
     : CSkinDialog(parent), chooseFile(OpenFile), m_session(session), m_state(session) {
     setWindowTitle(tr("Files"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 18, 24, 16);
+    layout->setContentsMargins(16, 12, 16, 10);
     layout->setSpacing(8);
     layout->addWidget(Caption(this, tr("Convert a log between ADIF and Cabrillo")));
     auto* conversion = new QHBoxLayout;

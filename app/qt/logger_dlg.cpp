@@ -204,6 +204,7 @@ void CLoggerDlg::OpenDialog(Dialog dialog) {
     if (!openDialog) return ShowNote(tr("This dialog is not available here: set the values with tallyhawk-cli set."));
     const bool accepted = openDialog(dialog);
     if (dialog == Dialog::Personal) AfterPersonalDialog(accepted);
+    FollowFocus();  // the keyboard goes back to the entry row
 }
 
 // A station that had no call takes the new one at once; any other change waits for the next start.

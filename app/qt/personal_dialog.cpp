@@ -14,7 +14,7 @@ std::size_t AddressLineLimit() { return (SettingTextLimit("Address") - 3) / 4; }
 
 }  // namespace
 
-CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : QDialog(parent), m_store(store) {
+CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : CSkinDialog(parent), m_store(store) {
     setWindowTitle(QStringLiteral("Personal"));
     const PersonalDialogValues values = OpenPersonalDialog(m_store);
     auto* layout = new QVBoxLayout(this);

@@ -2,15 +2,15 @@
 // and the continent are usable. The main window reads the profile at its next start.
 #pragma once
 
-#include <QDialog>
 #include <QLineEdit>
 #include <array>
 
+#include "app/qt/skin.h"
 #include "app/session/settings_dialogs.h"
 
 namespace tallyhawk {
 
-class CPersonalDialog : public QDialog {
+class CPersonalDialog : public CSkinDialog {
     Q_OBJECT
 public:
     explicit CPersonalDialog(SettingsBackend& store, QWidget* parent = nullptr);

@@ -158,9 +158,10 @@ const BannerLook* LookFor(std::string_view code) {
 
 // One wing of the hawk, the left one, in a 200 x 110 box; the right one is its mirror image.
 QPolygonF LeftHalfOfTheHawk() {
-    return QPolygonF({{100, 18}, {93, 20}, {88, 28}, {70, 26}, {45, 14}, {18, 6}, {2, 8}, {14, 16},
-                      {8, 22}, {26, 27}, {20, 33}, {40, 36}, {36, 43}, {58, 43}, {56, 50}, {76, 50},
-                      {84, 54}, {86, 78}, {80, 92}, {92, 88}, {100, 94}});
+    return QPolygonF({{100, 4},  {95, 6},   {91, 11},  {91, 17}, {93, 22}, {88, 28}, {70, 26}, {45, 14},
+                      {18, 6},   {2, 8},    {14, 16},  {8, 22},  {26, 27}, {20, 33}, {40, 36}, {36, 43},
+                      {58, 43},  {56, 50},  {76, 50},  {84, 56}, {87, 74}, {76, 92}, {88, 90}, {94, 95},
+                      {100, 92}});
 }
 
 }  // namespace
@@ -210,18 +211,18 @@ QPixmap SplashPicture() {
     painter.setPen(QPen(kSkinColor, 3));
     painter.setBrush(sky);
     painter.drawRoundedRect(QRectF(1.5, 1.5, size.width() - 3, size.height() - 3), 28, 28);
-    DrawHawkEmblem(painter, QRectF(30, 40, 170, 150), kHawkYellow, kPale);
+    DrawHawkEmblem(painter, QRectF(18, 45, 170, 140), kHawkYellow, kPale);
     QFont font = painter.font();
     font.setPixelSize(40);
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(kHawkYellow);
-    painter.drawText(QRectF(200, 70, 220, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyhawk"));
+    painter.drawText(QRectF(204, 70, 220, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyhawk"));
     font.setPixelSize(15);
     font.setBold(false);
     painter.setFont(font);
     painter.setPen(kPale);
-    painter.drawText(QRectF(204, 122, 220, 60), Qt::AlignLeft | Qt::AlignTop,
+    painter.drawText(QRectF(208, 122, 220, 60), Qt::AlignLeft | Qt::AlignTop,
                      QGuiApplication::translate("Pictures", "HF contest logger\nversion 1.3"));
     return pixmap;
 }

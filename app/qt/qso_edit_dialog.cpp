@@ -38,7 +38,7 @@ CQsoEditDialog::CQsoEditDialog(LoggerSession& session, EditTransfer opened, QWid
     : CSkinDialog(parent), m_session(session), m_opened(std::move(opened)) {
     setWindowTitle(tr("Edit QSO"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(22, 18, 22, 16);
+    layout->setContentsMargins(14, 12, 14, 10);
     BuildFields();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
     QPushButton* remove = buttons->addButton(tr("Delete"), QDialogButtonBox::DestructiveRole);

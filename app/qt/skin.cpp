@@ -54,7 +54,11 @@ void CBackgroundDrag::Release(QWidget& window) {
     window.unsetCursor();
 }
 
-CSkinDialog::CSkinDialog(QWidget* parent) : QDialog(parent) { ApplySkinPalette(*this); }
+// The margin keeps the dialog's contents off its rounded corners.
+CSkinDialog::CSkinDialog(QWidget* parent) : QDialog(parent) {
+    ApplySkinPalette(*this);
+    setContentsMargins(8, 6, 8, 6);
+}
 
 void CSkinDialog::paintEvent(QPaintEvent*) { PaintSkin(*this); }
 void CSkinDialog::mousePressEvent(QMouseEvent* event) { m_drag.Press(*this, *event); }

@@ -1,10 +1,14 @@
 // The main window's small dialogs.
 #include "app/qt/small_dialogs.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/qt/qt_conversions.h"
+#include "app/qt/skin.h"
 
 namespace tallyhawk {
 
@@ -14,17 +18,31 @@ void ShowMessage(QWidget* parent, const Message& message, bool russian) {
     box.exec();
 }
 
+// Cancel on the left, confirm on the right, whatever the platform's usual order of buttons.
 bool ConfirmExit(QWidget* parent, bool russian) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Tallyhawk"),
-                    russian ? QStringLiteral("Выйти из программы?") : QStringLiteral("Exit Tallyhawk?"),
-                    QMessageBox::NoButton, parent);
-    // Cancel on the left, confirm on the right, whatever the platform's usual order.
-    box.addButton(russian ? QStringLiteral("Отмена") : QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    QPushButton* exit =
-        box.addButton(russian ? QStringLiteral("Выход") : QStringLiteral("Exit"), QMessageBox::AcceptRole);
-    box.setDefaultButton(exit);
-    box.exec();
-    return box.clickedButton() == exit;
+    CSkinDialog box(parent);
+    box.setObjectName(QStringLiteral("exitConfirmation"));
+    box.setWindowTitle(QStringLiteral("Tallyhawk"));
+    auto* layout = new QVBoxLayout(&box);
+    auto* question =
+        new QLabel(russian ? QStringLiteral("Выйти из программы?") : QStringLiteral("Exit Tallyhawk?"), &box);
+    QFont font = question->font();
+    font.setPixelSize(15);
+    font.setBold(true);
+    question->setFont(font);
+    question->setAlignment(Qt::AlignCenter);
+    layout->addWidget(question);
+    auto* buttons = new QHBoxLayout;
+    auto* cancel = new QPushButton(russian ? QStringLiteral("Отмена") : QStringLiteral("Cancel"), &box);
+    auto* exit = new QPushButton(russian ? QStringLiteral("Выход") : QStringLiteral("Exit"), &box);
+    exit->setDefault(true);
+    QObject::connect(cancel, &QPushButton::clicked, &box, &QDialog::reject);
+    QObject::connect(exit, &QPushButton::clicked, &box, &QDialog::accept);
+    buttons->addWidget(cancel);
+    buttons->addSpacing(24);
+    buttons->addWidget(exit);
+    layout->addLayout(buttons);
+    return box.exec() == QDialog::Accepted;
 }
 
 }  // namespace tallyhawk

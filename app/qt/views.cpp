@@ -85,7 +85,12 @@ void ShowScoreGrid(CGridCtrl& grid, const LoggerSession& session) {
     std::size_t columns = score.columnWidths.size();
     for (const ScoreRow& row : score.rows) columns = std::max(columns, row.cells.size());
     std::vector<int> widths = score.columnWidths;
-    widths.resize(columns, kScoreColumnWidth);
+    // A column without a width of its own is as wide as its header needs.
+    for (std::size_t column = widths.size(); column < columns; ++column) {
+        const bool headed = !score.rows.empty() && column < score.rows.front().cells.size();
+        const int header = headed ? grid.fontMetrics().horizontalAdvance(ToQString(score.rows.front().cells[column])) : 0;
+        widths.push_back(std::max(kScoreColumnWidth, header + 10));
+    }
     grid.SetLayout(widths, kScoreVisibleRows);
     std::vector<std::vector<QString>> cells;
     for (const ScoreRow& row : score.rows) cells.push_back(RowOf(row.cells));

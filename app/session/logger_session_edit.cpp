@@ -32,6 +32,8 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
 
 ContactEditResult LoggerSession::DeleteContact(std::size_t number) {
     ContactEditResult result = tallyhawk::DeleteContact(ContactFilesFor(m_folder, m_settings.station.callsign), number);
+    // The log is shorter now: rows below the last contact would still show the ones that moved up.
+    SetupViews(ViewSelection::LogView);
     RefreshLogView();
     return result;
 }

@@ -6,61 +6,22 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 
-#include "app/cli/qsettings_backend.h"
-#include "app/qt/dialog_launcher.h"
+#include "app/qt/tests/window_fixture.h"
 
 Q_DECLARE_METATYPE(tallyhawk::Sound)
 
 namespace tallyhawk {
-namespace {
 
-ClockReading FixedClock() {
-    return ClockReading{.year = 2002, .month = 2, .day = 16, .hour = 12, .minute = 34, .second = 56};
-}
+using namespace testing;
 
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Clicks the button of the next modal message box that has this text, once the box is up.
-void AnswerNextBox(const QString& buttonText) {
-    QTimer::singleShot(10, [buttonText] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return AnswerNextBox(buttonText);
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text() == buttonText) button->click();
-        }
-    });
-}
-
-// Runs `fill` on the next modal dialog once it is up, then presses its OK button.
-void FillNextDialog(std::function<void(QDialog&)> fill) {
-    QTimer::singleShot(10, [fill] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return FillNextDialog(fill);
-        fill(*dialog);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    });
-}
-
-}  // namespace
-
-class LoggerDlgTest : public QObject {
+class LoggerDlgTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -79,86 +40,14 @@ private slots:
     void LeavingTheCallShowsItsLogbookHistory();
     void ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty();
     void UtcClockShowsTheShiftedTime();
-
-private:
-    void WriteSettings(bool realTime);
-    void LogContacts(const std::vector<std::string>& calls);
-    void OpenWindow();
-    QLineEdit* Edit(Field field) { return m_window->EntryRow().Edit(field); }
-    QStringList Column(int column) {
-        QStringList cells;
-        for (int row = 1; row <= 7; ++row) cells << m_window->LogView().CellText(row, column);
-        return cells;
-    }
-    std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettingsBackend> m_settings;
-    std::unique_ptr<LoggerSession> m_session;
-    std::unique_ptr<CLoggerDlg> m_window;
 };
 
 void LoggerDlgTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    for (const char* folder : {"dxcc", "database", "statistics"})
-        std::filesystem::create_directory(Folder() / folder);
-    for (const auto& file :
-         std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
-        std::filesystem::copy_file(file.path(), Folder() / "dxcc" / file.path().filename());
-    }
-    m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
+    SetUpFolder();
     WriteSettings(true);
 }
 
-void LoggerDlgTest::cleanup() {
-    m_window.reset();
-    m_session.reset();
-    m_settings.reset();
-    m_dir.reset();
-}
-
-void LoggerDlgTest::WriteSettings(bool realTime) {
-    (void)LoadSettings(*m_settings, FixedClock());  // past the first run
-    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"},
-                                      {"Contest", "WPX"},
-                                      {"Band", "20"},
-                                      {"Mode", "CW"},
-                                      {"Date", "2002-02-16"},
-                                      {"TimeShift", "+0"},
-                                      {"CDROM", "none"}}) {
-        m_settings->WriteString(kSettingsGroup, name, value);
-    }
-    m_settings->WriteInt(kSettingsGroup, "RealTimeMode", realTime ? 1 : 0);
-}
-
-// Contacts logged before the window opens, through a session of their own.
-void LoggerDlgTest::LogContacts(const std::vector<std::string>& calls) {
-    LoggerSession session(ProgramFolder(Folder()), *m_settings, FixedClock);
-    (void)session.Start();
-    for (const auto& call : calls) {
-        (void)session.CallChanged(call);
-        session.SetFieldText(Field::Time, "12:00");
-        session.LeaveTimeField();
-        session.SetFieldText(Field::ExchangeReceived, "5");
-        QVERIFY(session.SaveContact().sounds.empty());
-    }
-}
-
-void LoggerDlgTest::OpenWindow() {
-    m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
-    m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
-    m_window->openDialog = [this](Dialog dialog) {
-        return OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
-    };
-    m_window->Start();
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    if (qEnvironmentVariableIsSet("TALLYHAWK_SCREENSHOT")) {
-        m_window->grab().save(qEnvironmentVariable("TALLYHAWK_SCREENSHOT"));
-    }
-}
+void LoggerDlgTest::cleanup() { TearDownFolder(); }
 
 void LoggerDlgTest::LoggedContactsReachTheLogViewAndScroll() {
     LogContacts({"DL1AA", "DL2AA", "DL3AA", "DL4AA", "DL5AA", "DL6AA", "DL7AA", "DL8AA", "DL9AA", "OK1XX"});

@@ -164,6 +164,13 @@ TEST_F(LogViewSessionTest, AnEmptyRowOpensNoEditor) {
     EXPECT_FALSE(session.OpenContactEditorAtRow(2).has_value());
 }
 
+TEST_F(LogViewSessionTest, ADeletedContactLeavesNoRowBehind) {
+    IndexNumbered(3);
+    LoggerSession session = Started();
+    EXPECT_EQ(session.DeleteContact(1).outcome, ContactEditOutcome::Done);
+    EXPECT_EQ(Column(session, kLogCallColumn), (std::vector<std::string>{"DL1AB", "DL2AB", "", "", "", "", ""}));
+}
+
 TEST_F(LogViewSessionTest, LeavingTheCallFieldShowsItsLogbookHistory) {
     LoggerSession session = Started();
     const ProgramFolder folder(Folder());
