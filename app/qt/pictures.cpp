@@ -19,7 +19,7 @@ const QColor kDusk(0x34, 0x47, 0x58);
 const QColor kHawkYellow(0xf6, 0xe0, 0x5e);
 const QColor kPale(0xe6, 0xe6, 0xff);
 
-enum class Emblem { Globe, Stripes, Columns, Disc, NordicCross, Cross, Stars, Wedge };
+enum class Emblem { Globe, Stripes, Columns, Disc, NordicCross, Cross, Stars, Wedge, Canton };
 
 struct BannerLook {
     std::string_view code;
@@ -31,8 +31,8 @@ struct BannerLook {
 constexpr std::array<BannerLook, 20> kBannerLooks = {{
     {"CQ", Emblem::Globe, {0xff2b6cb0, 0xffe2e8f0, 0}},
     {"WPX", Emblem::Globe, {0xff6b46c1, 0xffe9d8fd, 0}},
-    {"A10", Emblem::Stripes, {0xffb22234, 0xffffffff, 0xff3c3b6e}},
-    {"ARR", Emblem::Stripes, {0xff3c3b6e, 0xffffffff, 0xffb22234}},
+    {"A10", Emblem::Canton, {0xffb22234, 0xffffffff, 0xff3c3b6e}},
+    {"ARR", Emblem::Canton, {0xffb22234, 0xffffffff, 0xff3c3b6e}},
     {"UBD", Emblem::Columns, {0xff1a1a1a, 0xfffdda24, 0xffef3340}},
     {"REF", Emblem::Columns, {0xff0055a4, 0xffffffff, 0xffef4135}},
     {"JA", Emblem::Disc, {0xffffffff, 0xffbc002d, 0}},
@@ -134,6 +134,12 @@ void DrawFlag(QPainter& painter, const QRectF& area, const BannerLook& look) {
             painter.drawRect(QRectF(area.left(), c.y(), w, h / 2));
             painter.setBrush(ColorAt(look, 2));
             painter.drawPolygon(QPolygonF({area.topLeft(), QPointF(c.x(), c.y()), area.bottomLeft()}));
+            break;
+        case Emblem::Canton:
+            painter.setBrush(ColorAt(look, 1));
+            for (int stripe = 1; stripe < 7; stripe += 2) painter.drawRect(QRectF(area.left(), area.top() + h * stripe / 7, w, h / 7));
+            painter.setBrush(ColorAt(look, 2));
+            painter.drawRect(QRectF(area.left(), area.top(), w * 0.42, h * 4 / 7));
             break;
         case Emblem::Stars:
             for (const QPointF share : {QPointF(0.3, 0.3), QPointF(0.55, 0.2), QPointF(0.7, 0.55),

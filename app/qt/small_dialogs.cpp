@@ -24,6 +24,8 @@ bool ConfirmExit(QWidget* parent, bool russian) {
     box.setObjectName(QStringLiteral("exitConfirmation"));
     box.setWindowTitle(QStringLiteral("Tallyhawk"));
     auto* layout = new QVBoxLayout(&box);
+    layout->setContentsMargins(24, 16, 24, 14);
+    layout->setSpacing(14);
     auto* question =
         new QLabel(russian ? QStringLiteral("Выйти из программы?") : QStringLiteral("Exit Tallyhawk?"), &box);
     QFont font = question->font();

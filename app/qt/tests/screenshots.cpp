@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QGridLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 #include <fstream>
 #include <iostream>
@@ -24,6 +26,7 @@
 #include "app/qt/qso_edit_dialog.h"
 #include "app/qt/small_dialogs.h"
 #include "bench/bench_support.h"
+#include "core/contest_id.h"
 
 namespace tallyhawk {
 namespace {
@@ -45,7 +48,7 @@ Station MakeStation(const fs::path& folder) {
     Station station{folder, std::make_unique<QSettingsBackend>((folder / "tallyhawk.ini").string())};
     (void)LoadSettings(*station.settings, ContestClock());
     for (const auto& [name, value] :
-         {std::pair{"Callsign", "DL1XYZ"}, {"Name", "Karl"}, {"Address", "Hauptstrasse 1*Bremen***"},
+         {std::pair{"Callsign", "DL1XYZ"}, {"Name", "Karl"}, {"Address", "Hauptstrasse 1*28195 Bremen**"},
           {"Contest", "CQ"}, {"Band", "40"}, {"Mode", "CW"}, {"Date", "2026-11-28"}, {"CQZone", "14"},
           {"Continent", "EU"}, {"TimeShift", "+0"}, {"CDROM", "none"}}) {
         station.settings->WriteString(kSettingsGroup, name, value);
@@ -125,6 +128,21 @@ void SaveGridStyles(CLoggerDlg& window, const fs::path& output) {
     Save(sheet, output, "grid_styles.png");
 }
 
+void SaveBanners(const fs::path& output) {
+    QWidget sheet;
+    ApplySkinPalette(sheet);
+    sheet.setAutoFillBackground(true);
+    auto* layout = new QGridLayout(&sheet);
+    int index = 0;
+    for (const ContestName& contest : kContestNames) {
+        auto* banner = new QLabel(&sheet);
+        banner->setPixmap(ContestBanner(contest.code).value_or(QPixmap()));
+        layout->addWidget(banner, index / 2, index % 2);
+        ++index;
+    }
+    Save(sheet, output, "banners.png");
+}
+
 void SaveDialogs(Station& station, LoggerSession& session, CLoggerDlg& window, const fs::path& output) {
     CContestDialog contest(*station.settings, ContestClock, &window);
     Save(contest, output, "contest_dialog.png");
@@ -150,6 +168,7 @@ void SaveDialogs(Station& station, LoggerSession& session, CLoggerDlg& window, c
     Save(about, output, "about_box.png");
     SaveExitQuestion(window, output);
     SaveGridStyles(window, output);
+    SaveBanners(output);
 }
 
 int Run(const fs::path& output) {
