@@ -26,9 +26,11 @@ Effects LoggerSession::Start() {
     m_screen.entry[Field::Mode] = EntryCodeForModeText(m_settings.setup.mode);
     m_screen.focus = Field::Call;
     LoadCallsignData();
+    LoadKnownCalls();
     SetupViews(ViewSelection::Both);
     RefreshLogView();
     ShowScore();
+    RecountRates();
     return effects;
 }
 
@@ -93,6 +95,7 @@ Effects LoggerSession::SaveContact() {
     RecordStatistics(qso);
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
+    CountRate(qso);
     ShowScore();
     Effects effects = CallChanged("");  // clearing the call runs the worked-before check like typing does
     m_screen.focus = Field::Call;
