@@ -1,6 +1,7 @@
 // CKnownCallsPanel: two wrapping lists of calls under small captions.
 #include "app/qt/known_calls_panel.h"
 
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "app/qt/qt_conversions.h"
@@ -8,8 +9,8 @@
 namespace tallyhawk {
 namespace {
 
-constexpr int kPanelWidth = 300;
-constexpr int kCallWidth = 70;
+constexpr int kCallWidth = 72;
+constexpr int kCallsPerRow = 3;
 constexpr int kCallHeight = 15;
 
 // A read-only list that lays its calls out in rows, left to right, and never takes the keyboard.
@@ -24,10 +25,13 @@ QListWidget* MakeCallList(QWidget* parent, const QString& name, int rows) {
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);  // its room is kept, so a row always holds 3
+    list->setTextElideMode(Qt::ElideNone);
     QFont small = list->font();
     small.setPixelSize(11);
     list->setFont(small);
-    list->setFixedSize(kPanelWidth, rows * kCallHeight + 2 * list->frameWidth() + 2);
+    const int scrollBar = list->verticalScrollBar()->sizeHint().width();
+    list->setFixedSize(kCallsPerRow * kCallWidth + scrollBar + 2 * list->frameWidth() + 4, rows * kCallHeight + 2 * list->frameWidth() + 2);
     return list;
 }
 
@@ -42,7 +46,7 @@ QLabel* MakeCaption(QWidget* parent, const QString& text) {
 }  // namespace
 
 CKnownCallsPanel::CKnownCallsPanel(QWidget* parent) : QWidget(parent) {
-    m_partial = MakeCallList(this, QStringLiteral("partialCalls"), 4);
+    m_partial = MakeCallList(this, QStringLiteral("partialCalls"), 5);
     m_near = MakeCallList(this, QStringLiteral("nearCalls"), 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -76,6 +80,7 @@ void CKnownCallsPanel::Fill(QListWidget& list, const std::vector<KnownCall>& cal
     for (const KnownCall& known : calls) {
         auto* item = new QListWidgetItem(ToQString(known.call), &list);
         item->setFlags(Qt::ItemIsEnabled);
+        item->setSizeHint(QSize(kCallWidth, kCallHeight));  // the whole cell, not just the first call's text
         item->setForeground(m_text);
         if (known.worked) item->setBackground(m_workedBack);
     }

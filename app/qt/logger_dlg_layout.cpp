@@ -72,6 +72,7 @@ void CLoggerDlg::BuildLayout() {
     views->addSpacing(10);
     views->addLayout(history);
     views->addSpacing(10);
+    // The known calls beside the history, clear of the entry row and of the score's texts.
     m_knownCalls = new CKnownCallsPanel(this);
     views->addWidget(m_knownCalls, 0, Qt::AlignTop);
     views->addStretch(1);
