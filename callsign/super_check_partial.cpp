@@ -102,7 +102,8 @@ ScpIndex::Postings ScpIndex::BuildPostings(const std::vector<std::string>& calls
     postings.starts.assign(keys + 1, 0);
     std::vector<std::uint32_t> lastCall(keys, UINT32_MAX);
     for (std::uint32_t number = 0; number < calls.size(); ++number)
-        ForEachGramOnce(calls[number], gramLength, lastCall, number, [&](std::size_t key) { ++postings.starts[key + 1]; });
+        ForEachGramOnce(calls[number], gramLength, lastCall, number,
+                        [&](std::size_t key) { ++postings.starts[key + 1]; });
     for (std::size_t key = 0; key < keys; ++key) postings.starts[key + 1] += postings.starts[key];
     postings.numbers.resize(postings.starts[keys]);
     std::vector<std::uint32_t> filled(postings.starts.begin(), postings.starts.end() - 1);

@@ -45,7 +45,8 @@ private:
     // Calls are numbered in their sorted order; a posting list holds the numbers of the calls that
     // contain one pair (or triple) of characters, ascending, each call once.
     struct Postings {
-        std::vector<std::uint32_t> starts;  // per key: where its numbers begin in `numbers`; one more at the end
+        // Per key, where its numbers begin in `numbers`; one more entry marks the end of the last.
+        std::vector<std::uint32_t> starts;
         std::vector<std::uint32_t> numbers;
         std::span<const std::uint32_t> Of(std::size_t key) const;
     };

@@ -36,7 +36,8 @@ std::optional<std::int64_t> DaysSince1970(std::string_view date) {
     const auto month = DigitsAt(date, 5, 2);
     const auto day = DigitsAt(date, 8, 2);
     if (!year || !month || !day) return std::nullopt;
-    const std::chrono::year_month_day civil{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
+    const std::chrono::year_month_day civil{std::chrono::year(*year),
+                                            std::chrono::month(static_cast<unsigned>(*month)),
                                             std::chrono::day(static_cast<unsigned>(*day))};
     if (!civil.ok()) return std::nullopt;
     return std::chrono::sys_days(civil).time_since_epoch().count();
@@ -67,11 +68,13 @@ std::optional<std::int64_t> LoggedMinute(std::string_view date, std::string_view
 }
 
 std::string LoggedMinuteText(std::int64_t minute) {
-    const std::int64_t day = minute >= 0 ? minute / kMinutesPerDay : (minute - kMinutesPerDay + 1) / kMinutesPerDay;
+    const std::int64_t day =
+        minute >= 0 ? minute / kMinutesPerDay : (minute - kMinutesPerDay + 1) / kMinutesPerDay;
     const int ofDay = static_cast<int>(minute - day * kMinutesPerDay);
     const std::chrono::year_month_day civil{std::chrono::sys_days(std::chrono::days(day))};
-    return std::to_string(static_cast<int>(civil.year())) + "-" + TwoDigits(static_cast<int>(unsigned(civil.month()))) +
-           "-" + TwoDigits(static_cast<int>(unsigned(civil.day()))) + " " + TwoDigits(ofDay / 60) + ":" +
+    return std::to_string(static_cast<int>(civil.year())) + "-" +
+           TwoDigits(static_cast<int>(unsigned(civil.month()))) + "-" +
+           TwoDigits(static_cast<int>(unsigned(civil.day()))) + " " + TwoDigits(ofDay / 60) + ":" +
            TwoDigits(ofDay % 60);
 }
 
@@ -108,8 +111,8 @@ ContactRates RateWindow::Rates() const {
     // Back from the latest minute until 10 contacts are counted; the minute reached starts the span.
     int counted = 0;
     std::int64_t first = latest;
-    for (auto minute = m_contactsPerMinute.rbegin(); minute != m_contactsPerMinute.rend() && counted < kLastContacts;
-         ++minute) {
+    for (auto minute = m_contactsPerMinute.rbegin();
+         minute != m_contactsPerMinute.rend() && counted < kLastContacts; ++minute) {
         counted += minute->second;
         first = minute->first;
     }
@@ -123,7 +126,8 @@ std::vector<LoggedTime> ReadLoggedTimes(const ContestIndexFiles& files) {
     std::vector<LoggedTime> times;
     times.reserve(count);
     for (std::size_t at = 0; at < block.records.size(); at += kContestIndexRecordSize) {
-        const std::string_view summary = TrimBlanks(std::string_view(block.records).substr(at, kContestIndexRecordSize));
+        const std::string_view summary =
+            TrimBlanks(std::string_view(block.records).substr(at, kContestIndexRecordSize));
         const auto minute = LoggedMinute(SummaryField(summary, 0), SummaryField(summary, 1));
         if (minute) times.push_back({*minute, std::string(SummaryField(summary, 2))});
     }

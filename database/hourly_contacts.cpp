@@ -10,12 +10,14 @@ std::vector<HourContacts> ContactsPerHour(std::span<const LoggedTime> times) {
     std::map<std::int64_t, HourContacts> hours;
     for (const LoggedTime& contact : times) {
         // Minutes before 1970 are negative: the hour starts at the next lower multiple of 60.
-        const std::int64_t remainder = ((contact.minute % kMinutesPerHour) + kMinutesPerHour) % kMinutesPerHour;
+        const std::int64_t remainder =
+            ((contact.minute % kMinutesPerHour) + kMinutesPerHour) % kMinutesPerHour;
         const std::int64_t start = contact.minute - remainder;
         HourContacts& hour = hours[start];
         hour.hour = start;
         ++hour.total;
-        if (const auto band = BandFromShortCode(contact.band)) ++hour.perBand[static_cast<std::size_t>(BandIndex(*band))];
+        if (const auto band = BandFromShortCode(contact.band))
+            ++hour.perBand[static_cast<std::size_t>(BandIndex(*band))];
     }
     std::vector<HourContacts> rows;
     rows.reserve(hours.size());

@@ -36,7 +36,8 @@ struct WantedEntry {
 
 }  // namespace
 
-std::vector<bool> FindCallsInContestIndex(std::string_view callFile, std::span<const std::string_view> calls) {
+std::vector<bool> FindCallsInContestIndex(std::string_view callFile,
+                                          std::span<const std::string_view> calls) {
     std::vector<bool> found(calls.size(), false);
     std::vector<WantedEntry> wanted;
     EntryFilter filter;

@@ -27,8 +27,8 @@ int RunScp(CommandContext& context) {
     }
     LoggerSession session = StartSession(context);
     if (session.KnownCallCount() == 0) {
-        context.err << "scp: no known calls: neither " << context.folder.Path(kScpFileName).string() << " nor "
-                    << kSystemScpPath << " holds any\n";
+        context.err << "scp: no known calls: neither " << context.folder.Path(kScpFileName).string()
+                    << " nor " << kSystemScpPath << " holds any\n";
         return kExitFailure;
     }
     const bool nearCalls = context.arguments.Has("n1");

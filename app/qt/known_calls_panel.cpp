@@ -31,7 +31,8 @@ QListWidget* MakeCallList(QWidget* parent, const QString& name, int rows) {
     small.setPixelSize(11);
     list->setFont(small);
     const int scrollBar = list->verticalScrollBar()->sizeHint().width();
-    list->setFixedSize(kCallsPerRow * kCallWidth + scrollBar + 2 * list->frameWidth() + 4, rows * kCallHeight + 2 * list->frameWidth() + 2);
+    list->setFixedSize(kCallsPerRow * kCallWidth + scrollBar + 2 * list->frameWidth() + 4,
+                       rows * kCallHeight + 2 * list->frameWidth() + 2);
     return list;
 }
 

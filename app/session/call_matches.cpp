@@ -17,7 +17,8 @@ std::vector<KnownCall> Unmarked(const std::vector<std::string_view>& calls) {
 
 CallMatches FindKnownCalls(const ScpIndex& known, std::string_view typed) {
     CallMatches matches;
-    if (typed.size() >= kShortestPartial) matches.partial = Unmarked(known.PartialMatches(typed, kCallListLimit));
+    if (typed.size() >= kShortestPartial)
+        matches.partial = Unmarked(known.PartialMatches(typed, kCallListLimit));
     if (typed.size() >= kShortestNearCall) matches.nearby = Unmarked(known.NearCalls(typed, kCallListLimit));
     return matches;
 }

@@ -11,9 +11,9 @@
 
 namespace tallyhawk {
 
-inline constexpr std::size_t kCallListLimit = 40;   // calls per list, so a short partial stays short
-inline constexpr std::size_t kShortestPartial = 2;  // typed characters before the partial list shows
-inline constexpr std::size_t kShortestNearCall = 3; // typed characters before the N+1 list shows
+inline constexpr std::size_t kCallListLimit = 40;    // calls per list, so a short partial stays short
+inline constexpr std::size_t kShortestPartial = 2;   // typed characters before the partial list shows
+inline constexpr std::size_t kShortestNearCall = 3;  // typed characters before the N+1 list shows
 
 struct KnownCall {
     std::string call;

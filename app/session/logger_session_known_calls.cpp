@@ -17,8 +17,8 @@ void LoggerSession::ShowKnownCalls() {
 
 void LoggerSession::RecountRates() {
     m_rateWindow.Clear();
-    for (const LoggedTime& contact : ReadLoggedTimes(ContestIndexFilesFor(m_folder, m_settings.station.callsign)))
-        m_rateWindow.Add(contact.minute);
+    const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
+    for (const LoggedTime& contact : ReadLoggedTimes(files)) m_rateWindow.Add(contact.minute);
     m_screen.rates = m_rateWindow.Rates();
 }
 

@@ -22,9 +22,9 @@ ScpIndex HandMadeIndex() { return ScpIndex(ReadScpCalls(testing::TestData("scp/M
 
 TEST(ScpReader, KeepsEachCallOnceSortedAndSkipsCommentsAndNonCalls) {
     const Calls calls = ReadScpCalls(testing::TestData("scp/MASTER.SCP"));
-    const Calls expected = {"DL1ABC", "DL1ABD", "DL1XYZ", "DL2ABC", "G3ABC/VP2E", "K1AB",       "K1ABC",
-                            "K1ABCD", "KK1ABC", "OK1AB",  "OK1ABC", "OK2ABC",     "OM1ABC",     "UA1AA",
-                            "UA1AAA", "UA9XX",  "VP2E/G3ABC", "W1AW", "W1AW/4",   "W1AW/7"};
+    const Calls expected = {"DL1ABC", "DL1ABD", "DL1XYZ",     "DL2ABC", "G3ABC/VP2E", "K1AB",   "K1ABC",
+                            "K1ABCD", "KK1ABC", "OK1AB",      "OK1ABC", "OK2ABC",     "OM1ABC", "UA1AA",
+                            "UA1AAA", "UA9XX",  "VP2E/G3ABC", "W1AW",   "W1AW/4",     "W1AW/7"};
     EXPECT_EQ(calls, expected);
     // A call longer than the log's call field, odd bytes and a lone CR are not calls.
     EXPECT_EQ(ReadScpCalls("ABCDEFGHIJKLMNO\nABCDEFGHIJKLMN\nDL1\xff\n\r\n#DL1AA\n\x00\n"sv),
@@ -69,7 +69,7 @@ TEST(ScpIndex, NearCallsAreOneCharacterReplacedAddedOrMissing) {
         Calls expected;
     };
     const Case cases[] = {
-        {"DL1ABC", {"DL1ABD", "DL2ABC"}},        // replaced; the call itself is not listed
+        {"DL1ABC", {"DL1ABD", "DL2ABC"}},                   // replaced; the call itself is not listed
         {"K1ABC", {"K1AB", "K1ABCD", "KK1ABC", "OK1ABC"}},  // missing, added at the end, added in front
         {"OK1ABC", {"K1ABC", "KK1ABC", "OK1AB", "OK2ABC", "OM1ABC"}},
         {"W1AW", {}},  // "/4" is two characters more: neither W1AW/4 nor W1AW/7 is one edit away

@@ -22,10 +22,19 @@ TEST(LoggedMinute, ReadsRealDatesAndTimesOnly) {
     EXPECT_EQ(LoggedMinute("2026-12-05", "23:59"), LoggedMinute("2026-12-05", "2359"));
     EXPECT_EQ(Minute("2026-12-06", "0000") - Minute("2026-12-05", "2359"), 1);
     EXPECT_EQ(Minute("2024-03-01", "0000") - Minute("2024-02-29", "0000"), 1440);
-    for (const auto& [date, time] : std::vector<std::pair<const char*, const char*>>{
-             {"2023-02-29", "1200"}, {"2026-13-01", "1200"}, {"2026-12-05", "2400"}, {"2026-12-05", "1260"},
-             {"2026-12-05", "120"},  {"2026-12-05", "12:0"}, {"26-12-05", "1200"},   {"2026/12/05", "1200"},
-             {"2026-12-05", ""},     {"", "1200"},           {"2026-1x-05", "1200"}, {"2026-12-05", "-100"}}) {
+    for (const auto& [date, time] :
+         std::vector<std::pair<const char*, const char*>>{{"2023-02-29", "1200"},
+                                                          {"2026-13-01", "1200"},
+                                                          {"2026-12-05", "2400"},
+                                                          {"2026-12-05", "1260"},
+                                                          {"2026-12-05", "120"},
+                                                          {"2026-12-05", "12:0"},
+                                                          {"26-12-05", "1200"},
+                                                          {"2026/12/05", "1200"},
+                                                          {"2026-12-05", ""},
+                                                          {"", "1200"},
+                                                          {"2026-1x-05", "1200"},
+                                                          {"2026-12-05", "-100"}}) {
         SCOPED_TRACE(std::string(date) + " " + time);
         EXPECT_FALSE(LoggedMinute(date, time));
     }
@@ -56,12 +65,13 @@ TEST(RateWindow, CountsTheLastTenContactsAndTheLastHourByLoggedTime) {
         {"ten in one minute", std::vector<std::int64_t>(10, midnight), {600, 10}},
         {"one a minute over midnight", acrossMidnight, {60, 10}},
         {"after a gap", afterGap, {5, 3}},  // the last 10 from 23:58 to 02:07: 130 minutes
-        {"every six minutes", {midnight, midnight + 6, midnight + 12, midnight + 18, midnight + 24, midnight + 30,
-                               midnight + 36, midnight + 42, midnight + 48, midnight + 54, midnight + 60},
+        {"every six minutes",
+         {midnight, midnight + 6, midnight + 12, midnight + 18, midnight + 24, midnight + 30, midnight + 36,
+          midnight + 42, midnight + 48, midnight + 54, midnight + 60},
          {11, 10}},  // the last ten span 00:06 to 01:00, 55 minutes; the first falls out of the hour
-        {"more than ten in the oldest minute", {midnight, midnight, midnight, midnight + 9, midnight + 9,
-                                                midnight + 9, midnight + 9, midnight + 9, midnight + 9, midnight + 9,
-                                                midnight + 9},
+        {"more than ten in the oldest minute",
+         {midnight, midnight, midnight, midnight + 9, midnight + 9, midnight + 9, midnight + 9, midnight + 9,
+          midnight + 9, midnight + 9, midnight + 9},
          {60, 11}},
     };
     for (const Case& c : cases) {
@@ -78,14 +88,16 @@ TEST(RateWindow, AgreesWithACountOverEveryContact) {
     RateWindow window;
     std::vector<std::int64_t> all;
     for (int i = 0; i < 400; ++i) {
-        const std::int64_t minute = i * 3 + static_cast<std::int64_t>(next() % 40) - (next() % 9 == 0 ? 300 : 0);
+        const std::int64_t minute =
+            i * 3 + static_cast<std::int64_t>(next() % 40) - (next() % 9 == 0 ? 300 : 0);
         window.Add(minute);
         all.push_back(minute);
         std::vector<std::int64_t> sorted = all;
         std::sort(sorted.rbegin(), sorted.rend());
         const std::int64_t latest = sorted.front();
         const std::size_t ten = std::min<std::size_t>(10, sorted.size());
-        const auto lastHour = std::count_if(sorted.begin(), sorted.end(), [&](auto m) { return m > latest - 60; });
+        const auto lastHour =
+            std::count_if(sorted.begin(), sorted.end(), [&](auto m) { return m > latest - 60; });
         const std::int64_t span = latest - sorted[ten - 1] + 1;
         const ContactRates expected{static_cast<int>((static_cast<std::int64_t>(ten) * 60 + span / 2) / span),
                                     static_cast<int>(lastHour)};
@@ -116,8 +128,8 @@ TEST(FindCallsInContestIndex, MarksWholeEntriesOnly) {
     std::string callFile;
     for (const char* call : {"UA1AA", "W1AW/4", "DL1ABCDEFGHIJK", "K1A"}) callFile += ContestIndexEntry(call);
     callFile += "OK1A";  // a cut-off last entry is no entry
-    const std::vector<std::string_view> calls = {"UA1A", "UA1AA", "UA1AAA", "W1AW/4", "W1AW",
-                                                 "DL1ABCDEFGHIJK", "K1A", "OK1A", "UA1AA"};
+    const std::vector<std::string_view> calls = {"UA1A",           "UA1AA", "UA1AAA", "W1AW/4", "W1AW",
+                                                 "DL1ABCDEFGHIJK", "K1A",   "OK1A",   "UA1AA"};
     EXPECT_EQ(FindCallsInContestIndex(callFile, calls),
               (std::vector<bool>{false, true, false, true, false, true, true, false, true}));
     EXPECT_EQ(FindCallsInContestIndex("", calls), std::vector<bool>(calls.size(), false));

@@ -14,7 +14,11 @@ protected:
     void SetUp() override {
         SessionFixture::SetUp();
         CopyTestData("scp", ".");
-        Configure({{"Callsign", "UA1AAA"}, {"Contest", "CQ"}, {"Band", "40"}, {"Mode", "CW"}, {"CQZone", "16"},
+        Configure({{"Callsign", "UA1AAA"},
+                   {"Contest", "CQ"},
+                   {"Band", "40"},
+                   {"Mode", "CW"},
+                   {"CQZone", "16"},
                    {"Date", "2026-12-05"}});
     }
 
@@ -30,7 +34,8 @@ protected:
         return calls;
     }
 
-    static void SaveAt(LoggerSession& session, std::string_view call, std::string_view date, std::string_view time) {
+    static void SaveAt(LoggerSession& session, std::string_view call, std::string_view date,
+                       std::string_view time) {
         session.SetFieldText(Field::Date, date);
         ASSERT_TRUE(Save(session, call, "15", "16", time).sounds.empty());
     }
@@ -71,7 +76,8 @@ TEST_F(KnownCallsTest, TypingListsPartialAndNearCallsWithTheWorkedOnesMarked) {
 
 TEST_F(KnownCallsTest, ListsStopAtFortyCallsAndAnEmptyFileKnowsNone) {
     std::string scp;
-    for (int i = 0; i < 100; ++i) scp += "K1A" + std::string(1, char('A' + i / 26)) + char('A' + i % 26) + "\r\n";
+    for (int i = 0; i < 100; ++i)
+        scp += "K1A" + std::string(1, char('A' + i / 26)) + char('A' + i % 26) + "\r\n";
     Write("MASTER.SCP", scp);
     LoggerSession session = Started();
     Type(session, "K1");
@@ -89,7 +95,8 @@ TEST_F(KnownCallsTest, ListsStopAtFortyCallsAndAnEmptyFileKnowsNone) {
 TEST_F(KnownCallsTest, RatesFollowSavesOverMidnightAndSurviveRestartDeleteAndReload) {
     LoggerSession session = Started();
     EXPECT_EQ(session.CurrentScreen().rates, (ContactRates{0, 0}));
-    for (int minute = 50; minute < 60; ++minute) SaveAt(session, "DL1ABC", "2026-12-05", "23:" + std::to_string(minute));
+    for (int minute = 50; minute < 60; ++minute)
+        SaveAt(session, "DL1ABC", "2026-12-05", "23:" + std::to_string(minute));
     EXPECT_EQ(session.CurrentScreen().rates, (ContactRates{60, 10}));
     SaveAt(session, "OK1ABC", "2026-12-06", "00:09");  // ten from 23:51 to 00:09
     EXPECT_EQ(session.CurrentScreen().rates, (ContactRates{32, 11}));
