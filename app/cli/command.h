@@ -37,8 +37,10 @@ std::span<const Command> Commands();
 // Prints a message box as "TITLE: text" in the language of the settings.
 void PrintMessage(std::ostream& out, const Message& message, bool russian);
 
-// A started session; start-up warnings go to the error stream.
-LoggerSession StartSession(CommandContext& context);
+// A started session; start-up warnings go to the error stream. The commands that do not work on the
+// contest start without it, so that they leave no contest index or score file behind.
+enum class StartUp { Contest, WithoutContest };
+LoggerSession StartSession(CommandContext& context, StartUp startUp = StartUp::Contest);
 
 // HHMM as typed on the command line becomes HH:MM, the form of the time fields.
 std::string TimeFieldText(std::string_view time);

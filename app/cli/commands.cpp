@@ -93,10 +93,11 @@ constexpr std::string_view kConvertHelp =
     "Converts a log as the Files window does. An ADIF file (one record per line, each ending with\n"
     "<EOR>) becomes QSO: lines appended to Convert.cbr; a Cabrillo log becomes ADIF records appended to\n"
     "Convert.adi (an empty Convert.adi first gets the <EOH> header). The output file is in the current\n"
-    "directory and is never truncated. The direction follows the third-last character of FILE's name\n"
-    "(c: Cabrillo, a: ADIF); --from sets it for any other name. FILE is checked first (see validate);\n"
-    "a rejected file prints the error and writes nothing. Prints the last count (QSO: N) and Complete,\n"
-    "or No entries when nothing was converted. The own call is the Callsign setting (UNKNOWN if empty).\n"
+    "directory and is never truncated; nothing else is written. The direction follows the third-last\n"
+    "character of FILE's name (c: Cabrillo, a: ADIF); --from sets it for any other name. FILE is checked\n"
+    "first (see validate); a rejected file prints the error and writes nothing. Prints the last count\n"
+    "(QSO: N) and Complete, or No entries when nothing was converted. The own call is the Callsign\n"
+    "setting (UNKNOWN if empty).\n"
     "\n"
     "Exit status: 0 converted, 1 rejected or not written, 2 usage error.\n";
 
@@ -253,9 +254,9 @@ void PrintMessage(std::ostream& out, const Message& message, bool russian) {
     out << MessageTitle(message, russian) << ": " << MessageText(message, russian) << "\n";
 }
 
-LoggerSession StartSession(CommandContext& context) {
+LoggerSession StartSession(CommandContext& context, StartUp startUp) {
     LoggerSession session(context.folder, context.settings);
-    const Effects effects = session.Start();
+    const Effects effects = startUp == StartUp::Contest ? session.Start() : session.StartWithoutContest();
     for (const auto& message : effects.messages) PrintMessage(context.err, message, session.Russian());
     return session;
 }

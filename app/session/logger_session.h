@@ -67,8 +67,13 @@ class LoggerSession {
 public:
     LoggerSession(ProgramFolder folder, SettingsBackend& settings, Clock clock = ReadSystemClock);
 
-    // Start-up: settings and colours, the data folder check, the setup shown in the entry row.
+    // Start-up: settings and colours, the data folder check, the setup shown in the entry row, then the
+    // log view and the score, which create the contest index and the score file when they are missing.
     Effects Start();
+
+    // The start-up of work beside the contest (log conversion, logbook import, lookups, history): all
+    // of Start but the log view and the score, so that it writes nothing into the program folder.
+    Effects StartWithoutContest();
 
     // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
     Effects SaveContact();
