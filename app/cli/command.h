@@ -45,6 +45,9 @@ LoggerSession StartSession(CommandContext& context, StartUp startUp = StartUp::C
 // HHMM as typed on the command line becomes HH:MM, the form of the time fields.
 std::string TimeFieldText(std::string_view time);
 
+// Types a call into the call field one key at a time.
+void TypeCall(LoggerSession& session, std::string_view call);
+
 // Types a call into the call field one key at a time, then leaves the field.
 void TypeCallAndLeave(LoggerSession& session, std::string_view call);
 
@@ -67,5 +70,7 @@ int RunValidate(CommandContext& context);
 int RunEdit(CommandContext& context);
 int RunDelete(CommandContext& context);
 int RunSend(CommandContext& context);
+int RunScp(CommandContext& context);
+int RunRate(CommandContext& context);
 
 }  // namespace tallyhawk::cli

@@ -17,9 +17,11 @@ LoggerSession::LoggerSession(ProgramFolder folder, SettingsBackend& settings, Cl
 
 Effects LoggerSession::Start() {
     Effects effects = StartWithoutContest();
+    LoadKnownCalls();
     SetupViews(ViewSelection::Both);
     RefreshLogView();
     ShowScore();
+    RecountRates();
     return effects;
 }
 
@@ -98,6 +100,7 @@ Effects LoggerSession::SaveContact() {
     RecordStatistics(qso);
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
+    CountRate(qso);
     ShowScore();
     Effects effects = CallChanged("");  // clearing the call runs the worked-before check like typing does
     m_screen.focus = Field::Call;
