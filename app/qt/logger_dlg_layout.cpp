@@ -81,6 +81,10 @@ void CLoggerDlg::BuildLayout() {
     views->addWidget(m_logView, 0, Qt::AlignTop);
     views->addSpacing(10);
     views->addLayout(history);
+    views->addSpacing(10);
+    // The known calls beside the history, clear of the entry row and of the score's texts.
+    m_knownCalls = new CKnownCallsPanel(this);
+    views->addWidget(m_knownCalls, 0, Qt::AlignTop);
     views->addStretch(1);
 
     m_scoreGrid = new CGridCtrl(this);
@@ -91,9 +95,11 @@ void CLoggerDlg::BuildLayout() {
     m_noteLabel->setWordWrap(true);
     auto* scoreCaption = MakeLabel(this, "scoreCaption", 14);
     scoreCaption->setText(tr("Claimed score"));
+    m_rates = new CRatePanel(this);
     auto* information = new QVBoxLayout;
     information->addWidget(scoreCaption);
     information->addWidget(m_scoreLabel);
+    information->addWidget(m_rates);
     information->addSpacing(10);
     information->addWidget(m_statusLabel);
     information->addWidget(m_noteLabel);
@@ -141,6 +147,7 @@ void CLoggerDlg::ApplyColors() {
     for (CGridCtrl* view : {m_logView, m_lookupView, m_scoreGrid}) view->SetColors(grid);
     m_entryRow->SetColors(ColorSetting(m_session, "EditColorBack"), ColorSetting(m_session, "EditColorText"));
     SetTextColor(*m_progressLabel, ColorSetting(m_session, "AlarmColor"));
+    m_knownCalls->SetColors(grid.back, grid.text, ColorSetting(m_session, kGridBackColorWorked));
 }
 
 QString CLoggerDlg::BannerName() const { return m_banner->accessibleName(); }
@@ -173,6 +180,8 @@ void CLoggerDlg::Render() {
     ShowScoreGrid(*m_scoreGrid, m_session);
     m_callLabel->setText(ToQString(screen.callLabel));
     m_scoreLabel->setText(ToQString(screen.scoreLabel));
+    m_rates->Show(screen.rates);
+    m_knownCalls->Show(screen.knownCalls);
     ShowStatus();
     for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
         m_infoCaptions[row]->setText(ToQString(screen.callInfo[row].caption));

@@ -27,6 +27,7 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
                                    m_settings.station.callsign, m_settings.setup.transmitterId};
     ContactEditResult result = tallyhawk::SaveEditedContact(target, typed);
     RefreshLogView();
+    RecountRates();
     return result;
 }
 
@@ -35,6 +36,7 @@ ContactEditResult LoggerSession::DeleteContact(std::size_t number) {
     // The log is shorter now: rows below the last contact would still show the ones that moved up.
     SetupViews(ViewSelection::LogView);
     RefreshLogView();
+    RecountRates();
     return result;
 }
 
