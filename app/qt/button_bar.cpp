@@ -18,18 +18,18 @@ struct ButtonLook {
 };
 
 constexpr std::array<ButtonLook, 10> kButtons = {{
-    {Button::Save, "Save", "Save current QSO", "Сохранить текущее QSO"},
-    {Button::Reload, "Reload", "Refresh Database", "Перегрузка базы данных"},
-    {Button::Files, "Files", "Import/Export Files and Database",
+    {Button::Save, QT_TR_NOOP("Save"), "Save current QSO", "Сохранить текущее QSO"},
+    {Button::Reload, QT_TR_NOOP("Reload"), "Refresh Database", "Перегрузка базы данных"},
+    {Button::Files, QT_TR_NOOP("Files"), "Import/Export Files and Database",
      "Конвертация файлов и создание базы позывных"},
-    {Button::Contest, "Contest", "Date, band, mode, contest settings",
+    {Button::Contest, QT_TR_NOOP("Contest"), "Date, band, mode, contest settings",
      "Установка даты, диапазона, вида излучения"},
-    {Button::Personal, "Personal", "Personal settings", "Персональные установки"},
-    {Button::Colors, "Colors", "Customize colors", "Выбор цветов"},
-    {Button::Config, "Config", "Settings", "Установки программы"},
-    {Button::About, "About", "", ""},
-    {Button::Hide, "Hide", "", ""},
-    {Button::Close, "Close", "", ""},
+    {Button::Personal, QT_TR_NOOP("Personal"), "Personal settings", "Персональные установки"},
+    {Button::Colors, QT_TR_NOOP("Colors"), "Customize colors", "Выбор цветов"},
+    {Button::Config, QT_TR_NOOP("Config"), "Settings", "Установки программы"},
+    {Button::About, QT_TR_NOOP("About"), "", ""},
+    {Button::Hide, QT_TR_NOOP("Hide"), "", ""},
+    {Button::Close, QT_TR_NOOP("Close"), "", ""},
 }};
 
 }  // namespace
@@ -40,8 +40,8 @@ CButtonBar::CButtonBar(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(4);
     for (const ButtonLook& look : kButtons) {
         if (look.button == Button::About) layout->addStretch(1);
-        auto* button = new QPushButton(ToQString(look.text), this);
-        button->setObjectName(button->text());
+        auto* button = new QPushButton(tr(look.text.data()), this);
+        button->setObjectName(ToQString(look.text));
         // Clicking a button leaves the keyboard in the entry row.
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);

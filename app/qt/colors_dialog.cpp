@@ -16,7 +16,7 @@ std::int32_t FromQColor(const QColor& color) { return Rgb(color.red(), color.gre
 }  // namespace
 
 CColorsDialog::CColorsDialog(SettingsBackend& store, QWidget* parent) : CSkinDialog(parent), m_store(store) {
-    setWindowTitle(QStringLiteral("Colors"));
+    setWindowTitle(tr("Colors"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < m_swatches.size(); ++i) {
@@ -30,7 +30,7 @@ CColorsDialog::CColorsDialog(SettingsBackend& store, QWidget* parent) : CSkinDia
     m_gridStyle->addItems({"0-None", "1-Flat", "2-Inset", "3-Raised"});
     connect(m_gridStyle, &QComboBox::currentIndexChanged, this,
             [this](int style) { m_values[kGridStyleIndex] = style; });
-    form->addRow(QStringLiteral("Grid style"), m_gridStyle);
+    form->addRow(tr("Grid style"), m_gridStyle);
     layout->addLayout(form);
     auto* buttons =
         new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset);

@@ -22,18 +22,15 @@ QCheckBox* AddMark(QFormLayout& form, const QString& text, bool on) {
 
 CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockReading& now, QWidget* parent)
     : CSkinDialog(parent), m_store(store) {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     const ConfigurationDialogValues values = OpenConfigurationDialog(m_store, now);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    m_disk = AddField(*form, QStringLiteral("Callbook disc drive"), values.disk, 1);
-    m_transmitterId =
-        AddField(*form, QStringLiteral("Transmitter id"), values.transmitterId, 1, Characters::Digits);
-    m_shiftSign = AddField(*form, QStringLiteral("Time shift sign (+ or -)"), values.shiftSign, 1);
-    m_shiftHours =
-        AddField(*form, QStringLiteral("Time shift hours"), values.shiftHours, 2, Characters::Digits);
-    m_shiftMinutes =
-        AddField(*form, QStringLiteral("Time shift minutes"), values.shiftMinutes, 2, Characters::Digits);
+    m_disk = AddField(*form, tr("Callbook disc drive"), values.disk, 1);
+    m_transmitterId = AddField(*form, tr("Transmitter id"), values.transmitterId, 1, Characters::Digits);
+    m_shiftSign = AddField(*form, tr("Time shift sign (+ or -)"), values.shiftSign, 1);
+    m_shiftHours = AddField(*form, tr("Time shift hours"), values.shiftHours, 2, Characters::Digits);
+    m_shiftMinutes = AddField(*form, tr("Time shift minutes"), values.shiftMinutes, 2, Characters::Digits);
     auto* callbooks = new QHBoxLayout;
     const std::array<std::pair<const char*, CallbookChoice>, 3> choices = {
         {{"rac", CallbookChoice::Rac}, {"qrz", CallbookChoice::Qrz}, {"none", CallbookChoice::None}}};
@@ -42,11 +39,11 @@ CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockRe
         m_callbook[i]->setChecked(values.callbook == choices[i].second);
         callbooks->addWidget(m_callbook[i]);
     }
-    form->addRow(QStringLiteral("Callbook"), callbooks);
-    m_checkOnStart = AddMark(*form, QStringLiteral("Check configuration at start"), values.checkOnStart);
-    m_onTop = AddMark(*form, QStringLiteral("Window on top"), values.onTop);
-    m_hideToTray = AddMark(*form, QStringLiteral("Hide to tray"), values.hideToTray);
-    m_russian = AddMark(*form, QStringLiteral("Russian"), values.russian);
+    form->addRow(tr("Callbook"), callbooks);
+    m_checkOnStart = AddMark(*form, tr("Check configuration at start"), values.checkOnStart);
+    m_onTop = AddMark(*form, tr("Window on top"), values.onTop);
+    m_hideToTray = AddMark(*form, tr("Hide to tray"), values.hideToTray);
+    m_russian = AddMark(*form, tr("Russian"), values.russian);
     layout->addLayout(form);
     connect(AddButtons(*this, *layout, false), &QDialogButtonBox::accepted, this,
             &CConfigurationDialog::Accept);

@@ -27,17 +27,17 @@ QStringList BandTexts() {
 
 CContestDialog::CContestDialog(SettingsBackend& store, Clock clock, QWidget* parent)
     : CSkinDialog(parent), m_store(store), m_clock(std::move(clock)) {
-    setWindowTitle(QStringLiteral("Contest"));
+    setWindowTitle(tr("Contest"));
     const ContestDialogValues values = OpenContestDialog(m_store, m_clock());
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    m_contest = AddChoice(*form, QStringLiteral("Contest"), ContestNames(), values.contestName);
-    m_band = AddChoice(*form, QStringLiteral("Band"), BandTexts(), values.bandText);
-    m_mode = AddChoice(*form, QStringLiteral("Mode"), {"CW", "Phone", "PSK", "RTTY"}, values.modeText);
-    m_year = AddField(*form, QStringLiteral("Year"), values.year, 4, Characters::Digits);
-    m_month = AddField(*form, QStringLiteral("Month"), values.month, 2, Characters::Digits);
-    m_day = AddField(*form, QStringLiteral("Day"), values.day, 2, Characters::Digits);
-    m_currentTime = new QCheckBox(QStringLiteral("Current time (the time field follows the clock)"));
+    m_contest = AddChoice(*form, tr("Contest"), ContestNames(), values.contestName);
+    m_band = AddChoice(*form, tr("Band"), BandTexts(), values.bandText);
+    m_mode = AddChoice(*form, tr("Mode"), {"CW", "Phone", "PSK", "RTTY"}, values.modeText);
+    m_year = AddField(*form, tr("Year"), values.year, 4, Characters::Digits);
+    m_month = AddField(*form, tr("Month"), values.month, 2, Characters::Digits);
+    m_day = AddField(*form, tr("Day"), values.day, 2, Characters::Digits);
+    m_currentTime = new QCheckBox(tr("Current time (the time field follows the clock)"));
     m_currentTime->setObjectName("Current time");
     m_currentTime->setChecked(values.currentTime);
     form->addRow(m_currentTime);

@@ -14,22 +14,21 @@ std::size_t AddressLineLimit() { return (SettingTextLimit("Address") - 3) / 4; }
 
 }  // namespace
 
-CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : CSkinDialog(parent), m_store(store) {
-    setWindowTitle(QStringLiteral("Personal"));
+CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent)
+    : CSkinDialog(parent), m_store(store) {
+    setWindowTitle(tr("Personal"));
     const PersonalDialogValues values = OpenPersonalDialog(m_store);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    m_callsign = AddField(*form, QStringLiteral("Callsign"), values.callsign, SettingTextLimit("Callsign"));
-    m_name = AddField(*form, QStringLiteral("Name"), values.name, SettingTextLimit("Name"));
-    m_club = AddField(*form, QStringLiteral("Club"), values.club, SettingTextLimit("Club"));
+    m_callsign = AddField(*form, tr("Callsign"), values.callsign, SettingTextLimit("Callsign"));
+    m_name = AddField(*form, tr("Name"), values.name, SettingTextLimit("Name"));
+    m_club = AddField(*form, tr("Club"), values.club, SettingTextLimit("Club"));
     for (std::size_t line = 0; line < m_address.size(); ++line) {
-        m_address[line] = AddField(*form, QStringLiteral("Address %1").arg(line + 1), values.address[line],
-                                   AddressLineLimit());
+        m_address[line] =
+            AddField(*form, tr("Address %1").arg(line + 1), values.address[line], AddressLineLimit());
     }
-    m_cqZone = AddField(*form, QStringLiteral("CQ zone"), values.cqZone, SettingTextLimit("CQZone"),
-                        Characters::Digits);
-    m_continent =
-        AddField(*form, QStringLiteral("Continent"), values.continent, SettingTextLimit("Continent"));
+    m_cqZone = AddField(*form, tr("CQ zone"), values.cqZone, SettingTextLimit("CQZone"), Characters::Digits);
+    m_continent = AddField(*form, tr("Continent"), values.continent, SettingTextLimit("Continent"));
     for (QLineEdit* upper : {m_callsign, m_continent}) {
         connect(upper, &QLineEdit::textEdited, upper,
                 [upper](const QString& text) { upper->setText(text.toUpper()); });

@@ -65,7 +65,9 @@ int ColorCount(const BannerLook& look) {
     return count;
 }
 
-QColor ColorAt(const BannerLook& look, int index) { return QColor::fromRgb(look.colors[static_cast<std::size_t>(index)]); }
+QColor ColorAt(const BannerLook& look, int index) {
+    return QColor::fromRgb(look.colors[static_cast<std::size_t>(index)]);
+}
 
 void DrawGlobe(QPainter& painter, const QRectF& area, const BannerLook& look) {
     const qreal size = area.height();
@@ -137,7 +139,8 @@ void DrawFlag(QPainter& painter, const QRectF& area, const BannerLook& look) {
             break;
         case Emblem::Canton:
             painter.setBrush(ColorAt(look, 1));
-            for (int stripe = 1; stripe < 7; stripe += 2) painter.drawRect(QRectF(area.left(), area.top() + h * stripe / 7, w, h / 7));
+            for (int stripe = 1; stripe < 7; stripe += 2)
+                painter.drawRect(QRectF(area.left(), area.top() + h * stripe / 7, w, h / 7));
             painter.setBrush(ColorAt(look, 2));
             painter.drawRect(QRectF(area.left(), area.top(), w * 0.42, h * 4 / 7));
             break;
@@ -164,10 +167,27 @@ const BannerLook* LookFor(std::string_view code) {
 
 // One wing of the hawk, the left one, in a 200 x 110 box; the right one is its mirror image.
 QPolygonF LeftHalfOfTheHawk() {
-    return QPolygonF({{100, 4},  {95, 6},   {91, 11},  {91, 17}, {93, 22}, {88, 28}, {70, 26}, {45, 14},
-                      {18, 6},   {2, 8},    {14, 16},  {8, 22},  {26, 27}, {20, 33}, {40, 36}, {36, 43},
-                      {58, 43},  {56, 50},  {76, 50},  {84, 56}, {87, 74}, {76, 92}, {88, 90}, {94, 95},
-                      {100, 92}});
+    return QPolygonF({{100, 4}, {95, 6},  {91, 11}, {91, 17}, {93, 22}, {88, 28}, {70, 26},
+                      {45, 14}, {18, 6},  {2, 8},   {14, 16}, {8, 22},  {26, 27}, {20, 33},
+                      {40, 36}, {36, 43}, {58, 43}, {56, 50}, {76, 50}, {84, 56}, {87, 74},
+                      {76, 92}, {88, 90}, {94, 95}, {100, 92}});
+}
+
+// The program's name in yellow with a line or two under it, from `at` (the name's top left).
+void DrawName(QPainter& painter, const QPointF& at, int pixelSize, const QString& subtitle) {
+    QFont font = painter.font();
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(kHawkYellow);
+    painter.drawText(QRectF(at, QSizeF(230, pixelSize * 1.3)), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Tallyhawk"));
+    font.setPixelSize(std::max(13, pixelSize * 3 / 8));
+    font.setBold(false);
+    painter.setFont(font);
+    painter.setPen(kPale);
+    painter.drawText(QRectF(at + QPointF(3, pixelSize * 1.35), QSizeF(230, 60)), Qt::AlignLeft | Qt::AlignTop,
+                     subtitle);
 }
 
 }  // namespace
@@ -179,11 +199,13 @@ void DrawHawkEmblem(QPainter& painter, const QRectF& area, const QColor& hawk, c
     painter.translate(area.center() - QPointF(100 * scale, 65 * scale));
     painter.scale(scale, scale);
     painter.setPen(QPen(tally, 7, Qt::SolidLine, Qt::RoundCap));
-    for (int mark = 0; mark < 4; ++mark) painter.drawLine(QPointF(62 + 25 * mark, 98), QPointF(62 + 25 * mark, 126));
+    for (int mark = 0; mark < 4; ++mark)
+        painter.drawLine(QPointF(62 + 25 * mark, 98), QPointF(62 + 25 * mark, 126));
     painter.drawLine(QPointF(50, 122), QPointF(150, 102));
     QPolygonF outline = LeftHalfOfTheHawk();
     const QPolygonF left = outline;
-    for (auto point = left.rbegin(); point != left.rend(); ++point) outline << QPointF(200 - point->x(), point->y());
+    for (auto point = left.rbegin(); point != left.rend(); ++point)
+        outline << QPointF(200 - point->x(), point->y());
     QPainterPath path;
     path.addPolygon(outline);
     path.closeSubpath();
@@ -218,18 +240,8 @@ QPixmap SplashPicture() {
     painter.setBrush(sky);
     painter.drawRoundedRect(QRectF(1.5, 1.5, size.width() - 3, size.height() - 3), 28, 28);
     DrawHawkEmblem(painter, QRectF(18, 45, 170, 140), kHawkYellow, kPale);
-    QFont font = painter.font();
-    font.setPixelSize(40);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(kHawkYellow);
-    painter.drawText(QRectF(204, 70, 220, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyhawk"));
-    font.setPixelSize(15);
-    font.setBold(false);
-    painter.setFont(font);
-    painter.setPen(kPale);
-    painter.drawText(QRectF(208, 122, 220, 60), Qt::AlignLeft | Qt::AlignTop,
-                     QGuiApplication::translate("Pictures", "HF contest logger\nversion 1.3"));
+    DrawName(painter, QPointF(204, 70), 40,
+             QGuiApplication::translate("Pictures", "HF contest logger\nversion 1.3"));
     return pixmap;
 }
 
@@ -242,18 +254,8 @@ QPixmap AboutPicture() {
     painter.setBrush(kNight);
     painter.drawRoundedRect(QRectF(0, 0, size.width(), size.height()), 16, 16);
     DrawHawkEmblem(painter, QRectF(14, 8, 110, 80), kHawkYellow, kPale);
-    QFont font = painter.font();
-    font.setPixelSize(30);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(kHawkYellow);
-    painter.drawText(QRectF(140, 14, 230, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyhawk"));
-    font.setPixelSize(13);
-    font.setBold(false);
-    painter.setFont(font);
-    painter.setPen(kPale);
-    painter.drawText(QRectF(142, 54, 230, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                     QGuiApplication::translate("Pictures", "HF contest logger, version 1.3"));
+    DrawName(painter, QPointF(140, 14), 30,
+             QGuiApplication::translate("Pictures", "HF contest logger, version 1.3"));
     return pixmap;
 }
 
@@ -276,8 +278,8 @@ std::optional<QPixmap> ContestBanner(std::string_view code) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(kPale);
-    painter.drawText(QRectF(60, 0, kBannerSize.width() - 68, kBannerSize.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     ToQString(ContestListNameForCode(code)));
+    painter.drawText(QRectF(60, 0, kBannerSize.width() - 68, kBannerSize.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, ToQString(ContestListNameForCode(code)));
     return pixmap;
 }
 

@@ -1,26 +1,24 @@
 // The Files dialog (F6) end to end on files other programs wrote: a Cabrillo log converted to ADIF, an
 // ADIF file imported into the logbook and shown as a call's history, a rejected file told in the
 // operator's language.
+#include "app/qt/files_dialog.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
 
-#include "app/qt/files_dialog.h"
 #include "app/qt/tests/window_fixture.h"
 
 namespace tallyhawk {
 
 using namespace testing;
 
-class FilesDialogTest : public QObject, public WindowFixture {
+class FilesDialogTest : public WindowTest {
     Q_OBJECT
+public:
+    FilesDialogTest() : WindowTest(Settings::TypedTime) {}
 
 private slots:
-    void init() {
-        SetUpFolder();
-        WriteSettings(false);
-    }
-    void cleanup() { TearDownFolder(); }
     void ARealCabrilloLogBecomesAdifBesideIt();
     void ARealAdifFileFillsTheCallHistory();
     void ARejectedFileIsToldInTheOperatorsLanguage();
@@ -36,11 +34,13 @@ std::filesystem::path FilesDialogTest::Export(const char* realFile, const char* 
     std::filesystem::create_directories(Folder() / "exports");
     const auto copy = Folder() / "exports" / name;
     std::filesystem::copy_file(std::filesystem::path(TALLYHAWK_REALDATA) / realFile, copy);
-    std::filesystem::permissions(copy, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    std::filesystem::permissions(copy, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
     return copy;
 }
 
-void FilesDialogTest::UseFilesDialog(const std::filesystem::path& chosen, std::function<void(CFilesDialog&)> use) {
+void FilesDialogTest::UseFilesDialog(const std::filesystem::path& chosen,
+                                     std::function<void(CFilesDialog&)> use) {
     bool used = false;
     QTimer::singleShot(10, [&used, chosen, use] {
         auto* files = qobject_cast<CFilesDialog*>(QApplication::activeModalWidget());
@@ -87,7 +87,7 @@ void FilesDialogTest::ARealAdifFileFillsTheCallHistory() {
     });
     QCOMPARE(std::filesystem::file_size(Folder() / "database" / "Logbook.idx"), 25u * 10u);
     QApplication::setActiveWindow(m_window.get());  // the offscreen platform does not give it back itself
-    QTRY_VERIFY(Edit(Field::Call)->hasFocus());        // the window put the keyboard back in the entry row
+    QTRY_VERIFY(Edit(Field::Call)->hasFocus());     // the window put the keyboard back in the entry row
     QTest::keyClicks(Edit(Field::Call), "OK7PN");
     QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
     QStringList history;

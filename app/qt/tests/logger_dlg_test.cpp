@@ -22,12 +22,12 @@ namespace tallyhawk {
 
 using namespace testing;
 
-class LoggerDlgTest : public QObject, public WindowFixture {
+class LoggerDlgTest : public WindowTest {
     Q_OBJECT
+public:
+    LoggerDlgTest() : WindowTest(Settings::RealTime) {}
 
 private slots:
-    void init();
-    void cleanup();
     void LoggedContactsReachTheLogViewAndScroll();
     void TypedRowAndEnterLogOneContact();
     void IncompleteRowWarnsAndLogsNothing();
@@ -43,13 +43,6 @@ private slots:
     void UtcClockShowsTheShiftedTime();
     void TypingListsKnownCallsAndTheRatesShowBesideTheScore();
 };
-
-void LoggerDlgTest::init() {
-    SetUpFolder();
-    WriteSettings(true);
-}
-
-void LoggerDlgTest::cleanup() { TearDownFolder(); }
 
 void LoggerDlgTest::LoggedContactsReachTheLogViewAndScroll() {
     LogContacts({"DL1AA", "DL2AA", "DL3AA", "DL4AA", "DL5AA", "DL6AA", "DL7AA", "DL8AA", "DL9AA", "OK1XX"});
@@ -253,7 +246,8 @@ void LoggerDlgTest::UtcClockShowsTheShiftedTime() {
 // The panel lists the known calls of the program folder's MASTER.SCP for the typed call, the worked
 // one on the worked colour; the rates of the two contacts logged at 12:00 stand beside the score.
 void LoggerDlgTest::TypingListsKnownCallsAndTheRatesShowBesideTheScore() {
-    std::ofstream(Folder() / "MASTER.SCP", std::ios::binary) << "# test\r\nDL1ABC\r\nDL1ABD\r\nOK1XX\r\nW1AW\r\n";
+    std::ofstream(Folder() / "MASTER.SCP", std::ios::binary)
+        << "# test\r\nDL1ABC\r\nDL1ABD\r\nOK1XX\r\nW1AW\r\n";
     LogContacts({"DL1ABC", "OK1XX"});
     OpenWindow();
     QCOMPARE(m_window->Rates().LastTen().text(), QString("120/h"));

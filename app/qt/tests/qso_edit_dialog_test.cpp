@@ -1,28 +1,26 @@
 // The contact editor: a double click on a log-view row selects it and opens the contact; OK patches the
 // log line and the contest index in place, refused fields come back, Delete asks first, and every change
 // (a declined delete too) ends with the reload advice.
+#include "app/qt/qso_edit_dialog.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "app/qt/qso_edit_dialog.h"
 #include "app/qt/tests/window_fixture.h"
 
 namespace tallyhawk {
 
 using namespace testing;
 
-class EditDialogTest : public QObject, public WindowFixture {
+class EditDialogTest : public WindowTest {
     Q_OBJECT
+public:
+    EditDialogTest() : WindowTest(Settings::TypedTime) {}
 
 private slots:
-    void init() {
-        SetUpFolder();
-        WriteSettings(false);
-    }
-    void cleanup() { TearDownFolder(); }
     void DoubleClickSelectsTheRowAndOkPatchesLogAndIndex();
     void RefusedFieldsComeBackAndDeleteRemovesTheContact();
     void CancelChangesNothingAndADeclinedDeleteStillAdvises();
@@ -49,7 +47,8 @@ QString EditDialogTest::LogLines() const {
 }
 
 std::string EditDialogTest::Record(int number) const {
-    return ReadText(Folder() / "database" / "UA1AAA.bdx").substr(static_cast<std::size_t>(number - 1) * 140, 140);
+    return ReadText(Folder() / "database" / "UA1AAA.bdx")
+        .substr(static_cast<std::size_t>(number - 1) * 140, 140);
 }
 
 void EditDialogTest::DoubleClickSelectsTheRowAndOkPatchesLogAndIndex() {
@@ -69,7 +68,8 @@ void EditDialogTest::DoubleClickSelectsTheRowAndOkPatchesLogAndIndex() {
     });
     DoubleClickRow(3);
     QCOMPARE(selected, 3);
-    QVERIFY2(advice.startsWith("To take effect in statistics you must 'Reload' database."), qPrintable(advice));
+    QVERIFY2(advice.startsWith("To take effect in statistics you must 'Reload' database."),
+             qPrintable(advice));
     QCOMPARE(std::filesystem::file_size(Folder() / "UA1AAA.cbr"), logSize);
     QVERIFY(LogLines().split('\n')[2].contains(" 1235 UA1AAA        599 3      DL3AA "));
     QVERIFY(Record(3).starts_with("2002-02-16,1235,20,CW,3,5"));

@@ -15,12 +15,12 @@ namespace tallyhawk {
 
 using namespace testing;
 
-class StartUpTest : public QObject, public WindowFixture {
+class StartUpTest : public WindowTest {
     Q_OBJECT
+public:
+    StartUpTest() : WindowTest(Settings::FirstStart) {}
 
 private slots:
-    void init() { SetUpFolder(); }
-    void cleanup() { TearDownFolder(); }
     void FirstStartAsksForTheStationAndLogsUnderTheTypedCall();
     void CheckConfigOnStartOpensTheConfigurationDialog();
     void CommandLineIsReadBeforeTheApplication();
@@ -88,7 +88,8 @@ void StartUpTest::CommandLineIsReadBeforeTheApplication() {
         const WindowCommandLine read = ReadWindowCommandLine(c.words);
         QCOMPARE(read.exitStatus, c.status);
         QCOMPARE(read.options.has_value(), std::string(c.text).empty());
-        QVERIFY2((read.output + read.error).find(c.text) != std::string::npos, (read.output + read.error).c_str());
+        QVERIFY2((read.output + read.error).find(c.text) != std::string::npos,
+                 (read.output + read.error).c_str());
     }
     const auto options = ReadWindowCommandLine({"--no-splash", "--folder", "/tmp/contest"}).options;
     QVERIFY(options && !options->splash && options->folder == "/tmp/contest");
@@ -99,9 +100,10 @@ void StartUpTest::StartProgram(QProcess& program, const QStringList& arguments) 
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("TALLYHAWK_SERVER", QString::fromStdString((Folder() / "window.server").string()));
     program.setProcessEnvironment(environment);
-    program.start(TALLYHAWK_WINDOW, QStringList{"--folder", QString::fromStdString(Folder().string()), "--settings",
-                                                QString::fromStdString((Folder() / "tallyhawk.ini").string())} +
-                                        arguments);
+    program.start(TALLYHAWK_WINDOW,
+                  QStringList{"--folder", QString::fromStdString(Folder().string()), "--settings",
+                              QString::fromStdString((Folder() / "tallyhawk.ini").string())} +
+                      arguments);
     QVERIFY(program.waitForStarted());
 }
 

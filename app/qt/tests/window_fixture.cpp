@@ -45,7 +45,8 @@ void FillNextDialog(std::function<void(QDialog&)> fill) {
         if (!dialog) return FillNextDialog(fill);
         fill(*dialog);
         if (!dialog->isVisible()) return;
-        if (auto* buttons = dialog->findChild<QDialogButtonBox*>()) buttons->button(QDialogButtonBox::Ok)->click();
+        if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+            buttons->button(QDialogButtonBox::Ok)->click();
     });
 }
 
@@ -114,6 +115,12 @@ QStringList WindowFixture::Column(int column) {
     QStringList cells;
     for (int row = 1; row <= 7; ++row) cells << m_window->LogView().CellText(row, column);
     return cells;
+}
+
+void WindowTest::init() {
+    SetUpFolder();
+    if (m_settingsBeforeEachTest != Settings::FirstStart)
+        WriteSettings(m_settingsBeforeEachTest == Settings::RealTime);
 }
 
 }  // namespace tallyhawk::testing

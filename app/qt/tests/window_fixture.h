@@ -52,4 +52,19 @@ protected:
     std::unique_ptr<CLoggerDlg> m_window;
 };
 
+// The base of the test classes: a fresh folder before each test, with settings as asked.
+class WindowTest : public QObject, public WindowFixture {
+    Q_OBJECT
+public:
+    enum class Settings { FirstStart, TypedTime, RealTime };
+    explicit WindowTest(Settings settings) : m_settingsBeforeEachTest(settings) {}
+
+private slots:
+    void init();
+    void cleanup() { TearDownFolder(); }
+
+private:
+    Settings m_settingsBeforeEachTest;
+};
+
 }  // namespace tallyhawk::testing

@@ -17,15 +17,12 @@ namespace tallyhawk {
 
 using namespace testing;
 
-class WindowLookTest : public QObject, public WindowFixture {
+class WindowLookTest : public WindowTest {
     Q_OBJECT
+public:
+    WindowLookTest() : WindowTest(Settings::TypedTime) {}
 
 private slots:
-    void init() {
-        SetUpFolder();
-        WriteSettings(false);
-    }
-    void cleanup() { TearDownFolder(); }
     void GridCellsAreCentredAndTheGridStylesLookDifferent();
     void EveryContestHasABannerOfItsOwn();
     void AboutBoxScrollsOnePixelATickAndStartsAgain();
@@ -130,7 +127,8 @@ void WindowLookTest::IncompleteRowSoundsAfterTheConfigurationDialog() {
     OpenWindow();
     QSignalSpy sounds(&m_window->Sounds(), &CSoundPlayer::played);
     int soundsWhileOpen = -1;
-    FillNextDialog([&sounds, &soundsWhileOpen](QDialog&) { soundsWhileOpen = static_cast<int>(sounds.count()); });
+    FillNextDialog(
+        [&sounds, &soundsWhileOpen](QDialog&) { soundsWhileOpen = static_cast<int>(sounds.count()); });
     QTest::keyClicks(Edit(Field::Call), "DL1ABC");
     QTest::keyClick(Edit(Field::Call), Qt::Key_Return);
     QCOMPARE(soundsWhileOpen, 0);
