@@ -1,27 +1,25 @@
 // The reload check of the contest log.
 #include "log/contest_log_validator.h"
 
-#include <array>
 #include <fstream>
 #include <string>
 
 #include "core/text.h"
+#include "log/qso_line.h"
 
 namespace tallyhawk {
 namespace {
 
-constexpr std::size_t kLongestFreeLine = 70;
-constexpr std::size_t kQsoLineLength = 81;
-constexpr std::array<std::size_t, 10> kBlankColumns = {5, 11, 14, 25, 44, 48, 55, 69, 73, 80};
 constexpr std::string_view kOrganiserAddress = "https://www.arrl.org/cabrillo-format-tools";
 
 }  // namespace
 
 bool ValidContestLogLine(std::string_view line) {
     if (line.size() > kLongestFreeLine && line.size() != kQsoLineLength) return false;
-    if (!line.starts_with("QSO:")) return true;
+    if (!line.starts_with(kQsoMark)) return true;
+    // Compared as unsigned bytes: letters and code-page characters are all above "9".
     if (static_cast<unsigned char>(line.back()) > '9') return false;
-    for (std::size_t column : kBlankColumns) {
+    for (std::size_t column : kCheckedBlankColumns) {
         if (column > line.size() || line[column - 1] != ' ') return false;
     }
     return true;

@@ -10,6 +10,7 @@
 
 namespace tallyhawk {
 
+// The rule for one line (without its line end), shared with the converter's check of Cabrillo files.
 bool ValidContestLogLine(std::string_view line);
 
 struct LogCheckResult {

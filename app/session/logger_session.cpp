@@ -35,8 +35,8 @@ Effects LoggerSession::Start() {
 void LoggerSession::SetFieldText(Field field, std::string_view text) { m_screen.entry[field] = text; }
 
 std::int32_t LoggerSession::ColorValue(std::string_view setting) const {
-    const ColorDefinition* definition = FindColorDefinition(setting);
-    return definition ? m_colors[static_cast<std::size_t>(definition - kColorDefinitions.data())] : 0;
+    const auto name = ColorName::Find(setting);
+    return name ? ColorValue(*name) : 0;
 }
 
 void LoggerSession::SetFocus(Field field) {

@@ -1,5 +1,5 @@
 // The settings store on QSettings.
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 
 #include "core/text.h"
 
