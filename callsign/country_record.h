@@ -19,7 +19,7 @@ inline constexpr RecordField kName{0, 26};             // left-aligned, blank-pa
 inline constexpr RecordField kCqZone{26, 2};           // two digits, or one digit and ":"
 inline constexpr RecordField kPrincipalPrefix{31, 6};  // the prefix, the ":" that ends it, blanks
 inline constexpr std::size_t kColonBeforeContinent = 37;
-inline constexpr RecordField kContinent{38, 2};        // "EU", "OC", ...
+inline constexpr RecordField kContinent{38, 2};  // "EU", "OC", ...
 }  // namespace country_record
 
 // The ":" after the prefix must fit in its field.

@@ -21,8 +21,8 @@ struct BandFrequency {
     std::string_view frequency;
 };
 
-constexpr std::array<BandFrequency, 6> kBandFrequencies = {{
-    {"10", "28000"}, {"15", "21000"}, {"20", "14000"}, {"40", " 7000"}, {"80", " 3500"}, {"16", " 1800"}}};
+constexpr std::array<BandFrequency, 6> kBandFrequencies = {
+    {{"10", "28000"}, {"15", "21000"}, {"20", "14000"}, {"40", " 7000"}, {"80", " 3500"}, {"16", " 1800"}}};
 
 std::string FrequencyFromBand(std::string_view record) {
     const std::string_view band = TrimBlanks(TagBytes(record, "BAND", 8, 2));
@@ -114,13 +114,15 @@ std::optional<std::string> CabrilloLineFromAdif(std::string_view line, std::stri
     // characters shifts the rest of the line, as the program's own log does with 14.
     QsoLineBuilder qso;
     qso.Fill(c::kTag, kQsoTag).FillThenBlank(c::kFrequency, AdifFrequencyField(record));
-    qso.AsGivenThenBlank(AdifModeField(record)).AsGivenThenBlank(AdifDateField(record));
-    qso.AsGivenThenBlank(AdifTimeField(record)).FillThenBlank(c::kOwnCall, ownCall);
-    qso.FillThenBlank(c::kReportSent, AdifReportField(record, "RST_SENT")).FillThenBlank(c::kExchangeSent, kNoExchange);
+    qso.Fill(c::kMode, AdifModeField(record)).Blank(c::kBlankAfterMode);
+    qso.Fill(c::kDate, AdifDateField(record)).Blank(c::kBlankAfterDate);
+    qso.Fill(c::kTime, AdifTimeField(record)).Blank(c::kBlankAfterTime).FillThenBlank(c::kOwnCall, ownCall);
+    qso.FillThenBlank(c::kReportSent, AdifReportField(record, "RST_SENT"))
+        .FillThenBlank(c::kExchangeSent, kNoExchange);
     qso.FillThenBlank(c::kWorkedCall, AdifCallField(record));
     qso.FillThenBlank(c::kReportReceived, AdifReportField(record, "RST_RCVD"));
     qso.FillThenBlank(c::kExchangeReceived, kNoExchange);
-    return qso.AsGiven(kTransmitterId).Take();
+    return qso.Text(kTransmitterId).Take();
 }
 
 }  // namespace tallyhawk

@@ -19,13 +19,7 @@ std::string_view TrimTrailingBlanksAndLineEnds(std::string_view line) {
 
 }  // namespace
 
-bool IsValidCabrilloText(std::string_view text) {
-    LineCursor lines(text);
-    while (const auto line = lines.Next()) {
-        if (!ValidContestLogLine(line->text)) return false;
-    }
-    return true;
-}
+bool IsValidCabrilloText(std::string_view text) { return !FirstInvalidContestLogLine(text); }
 
 bool IsValidAdifText(std::string_view text) {
     LineCursor lines(text);

@@ -7,8 +7,9 @@
 
 namespace tallyhawk {
 
-// Lines longer than 70 characters must be exactly 81; every "QSO:" line must be 81 characters with
-// blanks between its fields and end in a character not above "9".
+// The reload check's rule (FirstInvalidContestLogLine): lines longer than 70 characters must be exactly
+// 81; every "QSO:" line must be 81 characters with blanks between its fields and end in a character
+// not above "9".
 bool IsValidCabrilloText(std::string_view text);
 
 // There must be a line holding "<EOH>"; from it on, every line longer than 6 characters (trailing
@@ -16,8 +17,7 @@ bool IsValidCabrilloText(std::string_view text);
 bool IsValidAdifText(std::string_view text);
 
 // Checks the file by the format its name selects (LogFormatOfPath); a file whose name selects no
-// format passes unread. A Cabrillo or ADIF file that
-// cannot be read fails.
+// format passes unread. A Cabrillo or ADIF file that cannot be read fails.
 bool ValidateLogFile(const std::filesystem::path& path);
 
 }  // namespace tallyhawk

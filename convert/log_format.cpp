@@ -21,12 +21,24 @@ int ConvertCabrillo(std::string_view text, std::string_view, const RecordWriter&
 }  // namespace
 
 const std::array<LogFormatRow, 2> kLogFormats = {{
-    {.format = LogFormat::Adif, .name = "ADIF", .kindOfFile = "ADIF file", .fileNameLetter = 'a',
-     .check = IsValidAdifText, .convert = ConvertAdif, .outputName = "Convert.cbr", .outputHeader = "",
+    {.format = LogFormat::Adif,
+     .name = "ADIF",
+     .kindOfFile = "ADIF file",
+     .fileNameLetter = 'a',
+     .check = IsValidAdifText,
+     .convert = ConvertAdif,
+     .outputName = "Convert.cbr",
+     .outputHeader = "",
      .rejected = AdifRejectedMessage},
-    {.format = LogFormat::Cabrillo, .name = "Cabrillo", .kindOfFile = "Cabrillo log", .fileNameLetter = 'c',
-     .check = IsValidCabrilloText, .convert = ConvertCabrillo, .outputName = "Convert.adi",
-     .outputHeader = kAdifOutputHeader, .rejected = CabrilloRejectedMessage},
+    {.format = LogFormat::Cabrillo,
+     .name = "Cabrillo",
+     .kindOfFile = "Cabrillo log",
+     .fileNameLetter = 'c',
+     .check = IsValidCabrilloText,
+     .convert = ConvertCabrillo,
+     .outputName = "Convert.adi",
+     .outputHeader = kAdifOutputHeader,
+     .rejected = CabrilloRejectedMessage},
 }};
 
 const LogFormatRow* LogFormatRowOf(LogFormat format) {

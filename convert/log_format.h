@@ -18,9 +18,9 @@ using RecordWriter = std::function<void(std::string_view record)>;
 
 struct LogFormatRow {
     LogFormat format;
-    std::string_view name;         // "ADIF", "Cabrillo"; the command line takes it in any case
-    std::string_view kindOfFile;   // "ADIF file", "Cabrillo log"
-    char fileNameLetter;           // the first of the path's last three characters, lower-cased
+    std::string_view name;        // "ADIF", "Cabrillo"; the command line takes it in any case
+    std::string_view kindOfFile;  // "ADIF file", "Cabrillo log"
+    char fileNameLetter;          // the first of the path's last three characters, lower-cased
     bool (*check)(std::string_view text);
     // Converts a whole source text, calling `write` with each record's output; returns the count.
     // `callsign` is the own call setting (the QSO: lines written from ADIF carry it).

@@ -19,7 +19,9 @@ constexpr ColumnRange kExchangeSentRead = Leading(c::kExchangeSent, 5);
 constexpr ColumnRange kWorkedCallRead = WithoutClosingBlank(c::kWorkedCall);
 constexpr ColumnRange kExchangeReceivedRead = WithoutClosingBlank(c::kExchangeReceived);
 
-std::string Field(std::string_view line, ColumnRange range) { return std::string(TrimTrailingBlanks(Cut(line, range))); }
+std::string Field(std::string_view line, ColumnRange range) {
+    return std::string(TrimTrailingBlanks(Cut(line, range)));
+}
 
 std::string BandOfKey(const std::string& key) {
     if (const auto band = BandFromLogKey(key)) return std::string(BandShortCode(*band));

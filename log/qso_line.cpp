@@ -6,7 +6,9 @@
 
 namespace tallyhawk {
 
-std::string_view Cut(std::string_view line, ColumnRange range) { return Columns(line, range.first, range.last); }
+std::string_view Cut(std::string_view line, ColumnRange range) {
+    return Columns(line, range.first, range.last);
+}
 
 std::string ExchangeField(std::string_view exchange) {
     return PadRight(TrimBlanks(exchange.substr(0, kExchangeKept)), kExchangeFieldWidth);
@@ -22,13 +24,13 @@ QsoLineBuilder& QsoLineBuilder::FillThenBlank(ColumnRange field, std::string_vie
     return *this;
 }
 
-QsoLineBuilder& QsoLineBuilder::AsGivenThenBlank(std::string_view text) {
-    m_line.append(text).append(" ");
+QsoLineBuilder& QsoLineBuilder::Text(std::string_view text) {
+    m_line.append(text);
     return *this;
 }
 
-QsoLineBuilder& QsoLineBuilder::AsGiven(std::string_view text) {
-    m_line.append(text);
+QsoLineBuilder& QsoLineBuilder::Blank(std::size_t /*column*/) {
+    m_line.push_back(' ');
     return *this;
 }
 
@@ -38,14 +40,16 @@ std::string FormatQsoLine(const QsoRecord& qso, std::string_view ownCall, std::s
     const std::string_view report = ReportForLogMode(logMode);
     QsoLineBuilder line;
     line.Fill(c::kTag, kQsoTag).Fill(c::kFrequency, FrequencyTextForShortCode(qso.band));
-    line.Fill(c::kMode, logMode).AsGiven(" ");
+    line.Fill(c::kMode, logMode).Blank(c::kBlankAfterMode);
     // The date and time go in as the setup and the entry row hold them (10 and 4 characters).
-    line.AsGivenThenBlank(qso.date).AsGivenThenBlank(qso.time);
+    line.Text(qso.date).Blank(c::kBlankAfterDate).Text(qso.time).Blank(c::kBlankAfterTime);
     // Calls are padded, never cut: a call of 14 or more characters shifts the rest of the line.
-    line.Fill(c::kOwnCall, ownCall).Fill(c::kReportSent, report).Fill(c::kExchangeSent, ExchangeField(qso.exchangeSent));
+    line.Fill(c::kOwnCall, ownCall)
+        .Fill(c::kReportSent, report)
+        .Fill(c::kExchangeSent, ExchangeField(qso.exchangeSent));
     line.Fill(c::kWorkedCall, qso.call).Fill(c::kReportReceived, report);
     line.Fill(c::kExchangeReceived, ExchangeField(qso.exchangeReceived));
-    return line.AsGiven(transmitterId).Take();
+    return line.Text(transmitterId).Take();
 }
 
 }  // namespace tallyhawk

@@ -22,18 +22,20 @@ constexpr std::size_t Width(ColumnRange range) { return range.last - range.first
 constexpr ColumnRange WithoutClosingBlank(ColumnRange range) { return {range.first, range.last - 1}; }
 
 // The first `count` columns of a field.
-constexpr ColumnRange Leading(ColumnRange range, std::size_t count) { return {range.first, range.first + count - 1}; }
+constexpr ColumnRange Leading(ColumnRange range, std::size_t count) {
+    return {range.first, range.first + count - 1};
+}
 
 namespace qso_columns {
 // The fields in the order the writer puts them. Every padded field ends in a blank column of its own;
 // the mode, the date and the time are followed by a separate blank column.
-inline constexpr ColumnRange kTag{1, 5};          // "QSO: "
-inline constexpr ColumnRange kFrequency{6, 11};   // "28000 " ... " 1900 ", or "***** "
-inline constexpr ColumnRange kMode{12, 13};       // "CW", "PH", "RY" or "**"
+inline constexpr ColumnRange kTag{1, 5};         // "QSO: "
+inline constexpr ColumnRange kFrequency{6, 11};  // "28000 " ... " 1900 ", or "***** "
+inline constexpr ColumnRange kMode{12, 13};      // "CW", "PH", "RY" or "**"
 inline constexpr std::size_t kBlankAfterMode = 14;
-inline constexpr ColumnRange kDate{15, 24};       // year-month-day
+inline constexpr ColumnRange kDate{15, 24};  // year-month-day
 inline constexpr std::size_t kBlankAfterDate = 25;
-inline constexpr ColumnRange kTime{26, 29};       // HHMM
+inline constexpr ColumnRange kTime{26, 29};  // HHMM
 inline constexpr std::size_t kBlankAfterTime = 30;
 inline constexpr ColumnRange kOwnCall{31, 44};
 inline constexpr ColumnRange kReportSent{45, 48};
@@ -42,6 +44,12 @@ inline constexpr ColumnRange kWorkedCall{56, 69};
 inline constexpr ColumnRange kReportReceived{70, 73};
 inline constexpr ColumnRange kExchangeReceived{74, 80};
 inline constexpr std::size_t kTransmitterIdColumn = 81;  // to the end of the line, "0" by default
+
+// The blanks the reload check requires between the fields. The blank after the time has never been
+// checked, so a log with a hand-edited time that the check accepted before is still accepted.
+inline constexpr std::array<std::size_t, 10> kCheckedBlanks = {
+    kTag.last,        kFrequency.last,    kBlankAfterMode,  kBlankAfterDate,      kOwnCall.last,
+    kReportSent.last, kExchangeSent.last, kWorkedCall.last, kReportReceived.last, kExchangeReceived.last};
 }  // namespace qso_columns
 
 // A line is a contact when its first four characters are these (the tag without its blank).
@@ -54,14 +62,6 @@ inline constexpr std::size_t kQsoLineLength = qso_columns::kTransmitterIdColumn;
 
 // Any other line (the header) is at most this long, or exactly as long as a QSO: line.
 inline constexpr std::size_t kLongestFreeLine = 70;
-
-// The blanks both checks require between the fields. The blank after the time has never been checked,
-// so a log with a hand-edited time that the checks accepted before is still accepted.
-inline constexpr std::array<std::size_t, 10> kCheckedBlankColumns = {
-    qso_columns::kTag.last,          qso_columns::kFrequency.last,      qso_columns::kBlankAfterMode,
-    qso_columns::kBlankAfterDate,    qso_columns::kOwnCall.last,        qso_columns::kReportSent.last,
-    qso_columns::kExchangeSent.last, qso_columns::kWorkedCall.last,     qso_columns::kReportReceived.last,
-    qso_columns::kExchangeReceived.last};
 
 inline constexpr std::size_t kCallFieldWidth = Width(qso_columns::kOwnCall);
 static_assert(kCallFieldWidth == Width(qso_columns::kWorkedCall));
@@ -81,9 +81,10 @@ public:
     QsoLineBuilder& Fill(ColumnRange field, std::string_view text);
     // The text padded to the field's width less one, then the field's closing blank, always written.
     QsoLineBuilder& FillThenBlank(ColumnRange field, std::string_view text);
-    // The text as it is, then the blank column that follows the field.
-    QsoLineBuilder& AsGivenThenBlank(std::string_view text);
-    QsoLineBuilder& AsGiven(std::string_view text);
+    // The text as it is (a field whose value arrives with its width, or the transmitter id).
+    QsoLineBuilder& Text(std::string_view text);
+    // The separate blank column named by `column` (further right on a line that a long call shifted).
+    QsoLineBuilder& Blank(std::size_t column);
     std::string Take() { return std::move(m_line); }
 
 private:

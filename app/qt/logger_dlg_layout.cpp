@@ -129,7 +129,8 @@ void CLoggerDlg::ApplyColors() {
     setPalette(palette);
     const GridColors grid = GridColorsOf(m_session);
     for (CGridCtrl* view : {m_logView, m_lookupView, m_scoreGrid}) view->SetColors(grid);
-    m_entryRow->SetColors(ColorSetting(m_session, color::kEditColorBack), ColorSetting(m_session, color::kEditColorText));
+    m_entryRow->SetColors(ColorSetting(m_session, color::kEditColorBack),
+                          ColorSetting(m_session, color::kEditColorText));
     SetTextColor(*m_progressLabel, ColorSetting(m_session, color::kAlarmColor));
 }
 

@@ -19,7 +19,8 @@ CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : QDia
     const PersonalDialogValues values = OpenPersonalDialog(m_store);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    m_callsign = AddField(*form, QStringLiteral("Callsign"), values.callsign, SettingTextLimit(setting::kCallsign));
+    m_callsign =
+        AddField(*form, QStringLiteral("Callsign"), values.callsign, SettingTextLimit(setting::kCallsign));
     m_name = AddField(*form, QStringLiteral("Name"), values.name, SettingTextLimit(setting::kName));
     m_club = AddField(*form, QStringLiteral("Club"), values.club, SettingTextLimit(setting::kClub));
     for (std::size_t line = 0; line < m_address.size(); ++line) {

@@ -34,7 +34,9 @@ constexpr int kScoreVisibleRows = 7;
 
 }  // namespace
 
-QColor ColorSetting(const LoggerSession& session, ColorName setting) { return ToQColor(session.ColorValue(setting)); }
+QColor ColorSetting(const LoggerSession& session, ColorName setting) {
+    return ToQColor(session.ColorValue(setting));
+}
 
 QColor ColorSetting(const LoggerSession& session, std::string_view setting) {
     return ToQColor(session.ColorValue(setting));

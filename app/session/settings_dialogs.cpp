@@ -155,7 +155,7 @@ ConfigurationDialogValues OpenConfigurationDialog(const SettingsBackend& store, 
                       : callbook == "qrz" ? CallbookChoice::Qrz
                                           : CallbookChoice::None;
     values.disk = ReadSized(store, setting::kDisk, 3);
-    values.transmitterId = std::to_string(store.ReadInt(kSettingsGroup, setting::kTranceiverId).value_or(0));
+    values.transmitterId = std::to_string(ReadSettingNumber(store, setting::kTranceiverId));
     const std::string shift = ReadSized(store, setting::kTimeShift, 6);
     // Without a stored shift the machine's own difference between UTC and local time is shown.
     const int minutes =
@@ -178,7 +178,7 @@ std::string ApplyConfigurationDialog(SettingsBackend& store, const Configuration
     std::string transmitter(TrimBlanks(values.transmitterId));
     if (transmitter.empty()) transmitter = "0";
     message += "trxid:" + transmitter + " ";
-    store.WriteInt(kSettingsGroup, setting::kTranceiverId, IsDigit(transmitter[0]) ? transmitter[0] - '0' : 0);
+    WriteSettingNumber(store, setting::kTranceiverId, IsDigit(transmitter[0]) ? transmitter[0] - '0' : 0);
     const std::string sign = values.shiftSign == "-" ? "-" : "+";
     const int shift = ClampedNumber(values.shiftHours, 24) * 60 + ClampedNumber(values.shiftMinutes, 59);
     Store(store, setting::kTimeShift, sign + std::to_string(shift));

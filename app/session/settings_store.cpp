@@ -60,7 +60,7 @@ void LoadContestSetup(const SettingsBackend& backend, const ClockReading& now, C
     ReadString(backend, setting::kMode, setup.mode);
     ReadString(backend, setting::kContest, setup.contest);
     setup.timeShiftMinutes = LoadTimeShift(backend, now);
-    setup.transmitterId = std::to_string(backend.ReadInt(kSettingsGroup, setting::kTranceiverId).value_or(0));
+    setup.transmitterId = std::to_string(ReadSettingNumber(backend, setting::kTranceiverId));
 }
 
 void LoadOptions(const SettingsBackend& backend, ProgramOptions& options) {
@@ -79,13 +79,17 @@ std::optional<std::string> ReadSetting(const SettingsBackend& backend, SettingNa
     return backend.ReadString(kSettingsGroup, name);
 }
 
-bool ReadSettingFlag(const SettingsBackend& backend, SettingName name) {
-    return backend.ReadInt(kSettingsGroup, name).value_or(0) != 0;
+std::int32_t ReadSettingNumber(const SettingsBackend& backend, SettingName name) {
+    return backend.ReadInt(kSettingsGroup, name).value_or(0);
 }
 
-void WriteSettingFlag(SettingsBackend& backend, SettingName name, bool on) {
-    backend.WriteInt(kSettingsGroup, name, on ? 1 : 0);
+bool ReadSettingFlag(const SettingsBackend& backend, SettingName name) { return ReadSettingNumber(backend, name) != 0; }
+
+void WriteSettingNumber(SettingsBackend& backend, SettingName name, std::int32_t value) {
+    backend.WriteInt(kSettingsGroup, name, value);
 }
+
+void WriteSettingFlag(SettingsBackend& backend, SettingName name, bool on) { WriteSettingNumber(backend, name, on ? 1 : 0); }
 
 LoadedSettings LoadSettings(SettingsBackend& backend, const ClockReading& now) {
     LoadedSettings loaded;

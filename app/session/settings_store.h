@@ -18,7 +18,9 @@ namespace tallyhawk {
 
 // Typed reads and writes of the "Settings" group.
 std::optional<std::string> ReadSetting(const SettingsBackend& backend, SettingName name);
-bool ReadSettingFlag(const SettingsBackend& backend, SettingName name);  // non-zero; missing is off
+std::int32_t ReadSettingNumber(const SettingsBackend& backend, SettingName name);  // missing is 0
+bool ReadSettingFlag(const SettingsBackend& backend, SettingName name);            // non-zero; missing is off
+void WriteSettingNumber(SettingsBackend& backend, SettingName name, std::int32_t value);
 void WriteSettingFlag(SettingsBackend& backend, SettingName name, bool on);
 
 struct ProgramOptions {

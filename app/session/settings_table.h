@@ -15,7 +15,7 @@ enum class SettingType { String, Integer };
 struct SettingDefinition {
     std::string_view name;
     SettingType type;
-    std::size_t size;  // string buffer size in bytes, terminator included; 4 for integers
+    std::size_t size;                  // string buffer size in bytes, terminator included; 4 for integers
     std::string_view firstRunDefault;  // "" with `createdOnFirstRun` false: not created
     bool createdOnFirstRun = true;
 };

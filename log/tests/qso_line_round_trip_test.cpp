@@ -62,7 +62,8 @@ TEST_F(QsoLineRoundTrip, EveryContestsLogPassesBothChecksAndReadsBackAsWritten) 
             EXPECT_EQ(read[i].summary, MakeQsoSummary(logged));
             const auto adif = AdifRecordFromCabrillo(FormatQsoLine(contacts[i], station.callsign, "0"));
             ASSERT_TRUE(adif.has_value());
-            EXPECT_TRUE(adif->starts_with("<CALL:" + std::to_string(contacts[i].call.size()) + ">" + contacts[i].call));
+            EXPECT_TRUE(adif->starts_with("<CALL:" + std::to_string(contacts[i].call.size()) + ">" +
+                                          contacts[i].call));
         }
     }
 }
