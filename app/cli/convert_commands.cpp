@@ -80,7 +80,7 @@ int RunConvert(CommandContext& context) {
     const auto format = SourceFormat(context, *path);
     if (!format) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LoggerSession session = StartSession(context);
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
     std::error_code error;
     const auto here = std::filesystem::current_path(error);
     StatusPrinter status;
@@ -92,7 +92,7 @@ int RunImport(CommandContext& context) {
     const auto path = SourceFile(context, "import");
     if (!path) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LoggerSession session = StartSession(context);
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
     StatusPrinter status;
     const ImportResult result = session.ImportAdif(*path, status.Sink());
     return Report(context, result.message, session.Russian(), status);
@@ -108,7 +108,7 @@ int RunValidate(CommandContext& context) {
         return kExitOk;
     }
     if (!ValidateLogFile(*path)) {
-        const LoggerSession session = StartSession(context);
+        const LoggerSession session = StartSession(context, StartUp::WithoutContest);
         PrintMessage(context.err, format->rejected(path->string()), session.Russian());
         return kExitFailure;
     }
