@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/session/call_info_lookup.h"
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
 #include "app/session/settings_backend.h"
@@ -141,6 +142,8 @@ public:
     const std::string& CurrentCall() const { return m_currentCall; }
     // Set once the call information is shown; every change of the call text clears it.
     bool CallInfoShown() const { return m_callInfoShown; }
+    // The callbook libraries the call information panel asks; without them it shows the country table.
+    void SetCallbookLibraries(CallbookLibraries* libraries) { m_callInfoLookup.SetLibraries(libraries); }
 
     // The colours again from the store, after the colours dialog.
     void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
@@ -162,7 +165,7 @@ private:
     void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
     void ShowMultiplierStatus();                    // logger_session_call_status.cpp
-    void ShowCallInfo();                            // logger_session_call_status.cpp
+    Effects ShowCallInfo();                         // logger_session_call_status.cpp
     void ResetRecount();                            // logger_session_recount.cpp: before a reload
     void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
     void StartFromNothing();
@@ -190,6 +193,7 @@ private:
     std::string m_ownCountryPrefix;
     std::string m_currentCall;
     bool m_callInfoShown = false;
+    CallInfoLookup m_callInfoLookup;
     Durability m_durability = Durability::Synced;
     StatisticsRecount m_recount;  // the index buffers and multiplier copies of a reload
 };
