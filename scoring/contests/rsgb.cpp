@@ -65,26 +65,31 @@ MultiplierStatus RsgbStatus(const StatusInput& in) {
     return BandCountryStatus(in);
 }
 
+// Both contests share their rules but the score layout, and their entry row.
+constexpr ContestRules RsgbRules(LayoutRule layout) {
+    return {.pointBands = kRsgbBands, .points = RsgbPoints, .multipliers = RsgbMultipliers, .layout = layout,
+            .files = kCountries, .status = RsgbStatus};
+}
+
+constexpr ContestEntry kRsgbEntry{.exchangeTakesLetters = true,
+                                  .prefill = {PrefillKind::Serial, PrefillKind::SerialWithDistrict, IsBritish}};
+
 }  // namespace
 
 // RSGB 21/28 is held on 10 and 15 m: a lower band becomes 15 m.
 extern const Contest kRsgb21And28{
     .code = "RS2",
     .listName = "RSGB 21/28",
-    .rules = {.pointBands = kRsgbBands, .points = RsgbPoints, .multipliers = RsgbMultipliers,
-              .layout = Rsgb21And28Layout, .files = kCountries, .status = RsgbStatus},
-    .entry = {.exchangeTakesLetters = true,
-              .prefill = {PrefillKind::Serial, PrefillKind::SerialWithDistrict, IsBritish}},
+    .rules = RsgbRules(Rsgb21And28Layout),
+    .entry = kRsgbEntry,
     .band = {.lowest = Band::M15},
 };
 
 extern const Contest kRsgb7Mhz{
     .code = "RS7",
     .listName = "RSGB 7 MHZ",
-    .rules = {.pointBands = kRsgbBands, .points = RsgbPoints, .multipliers = RsgbMultipliers,
-              .layout = Rsgb7MhzLayout, .files = kCountries, .status = RsgbStatus},
-    .entry = {.exchangeTakesLetters = true,
-              .prefill = {PrefillKind::Serial, PrefillKind::SerialWithDistrict, IsBritish}},
+    .rules = RsgbRules(Rsgb7MhzLayout),
+    .entry = kRsgbEntry,
     .band = {.always = Band::M40},
 };
 
