@@ -85,7 +85,7 @@ int RunConvert(CommandContext& context) {
     const auto format = SourceFormat(context, *path);
     if (!format) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LoggerSession session = StartSession(context);
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
     std::error_code error;
     const auto here = std::filesystem::current_path(error);
     StatusPrinter status;
@@ -97,7 +97,7 @@ int RunImport(CommandContext& context) {
     const auto path = SourceFile(context, "import");
     if (!path) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LoggerSession session = StartSession(context);
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
     StatusPrinter status;
     const ImportResult result = session.ImportAdif(*path, status.Sink());
     return Report(context, result.message, session.Russian(), status);
@@ -114,7 +114,7 @@ int RunValidate(CommandContext& context) {
     }
     const LogFormat format = kind == LogFileKind::Adif ? LogFormat::Adif : LogFormat::Cabrillo;
     if (!ValidateLogFile(*path)) {
-        const LoggerSession session = StartSession(context);
+        const LoggerSession session = StartSession(context, StartUp::WithoutContest);
         PrintMessage(context.err, ConversionRejectedMessage(format, path->string()), session.Russian());
         return kExitFailure;
     }

@@ -20,12 +20,14 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
                                    EditorExchangeRuleFor(m_settings.setup.contest)};
     ContactEditResult result = tallyhawk::SaveEditedContact(target, typed);
     RefreshLogView();
+    RecountRates();
     return result;
 }
 
 ContactEditResult LoggerSession::DeleteContact(std::size_t number) {
     ContactEditResult result = tallyhawk::DeleteContact(ContactFilesFor(m_folder, m_settings.station.callsign), number);
     RefreshLogView();
+    RecountRates();
     return result;
 }
 

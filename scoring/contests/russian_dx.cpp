@@ -24,16 +24,10 @@ void RussianDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFi
 
 ScoreLayout RussianDxLayout(const OwnStation&) { return CountryAndZoneLayout("DXCC", "OBL"); }
 
-// The oblast key: the call area digit and the letter after the WPX prefix ("3A" for UA3ABC).
-std::string OblastKey(const TypedCall& typed) {
-    if (typed.wpx.empty() || typed.call.size() <= typed.wpx.size()) return {};
-    return std::string{typed.wpx.back(), typed.call[typed.wpx.size()]};
-}
-
 MultiplierStatus OblastStatus(const StatusInput& in) {
     const auto text = StatisticsText(in, std::string(in.band) + "m.z", FileText::Trimmed);
     if (!text) return {};
-    const std::string key = OblastKey(in.typed);
+    const std::string key = OblastKey(in.typed.call, in.typed.wpx);
     if (key.empty() || !in.oblasts.Contains(key)) return {std::string(kUnknownOblast), std::nullopt};
     const bool worked = text->find(key) != std::string::npos;
     return {in.oblasts.OblastName(key) + std::string(worked ? kWorkedOblast : kNewOblast), std::nullopt};
