@@ -2,6 +2,7 @@
 #include "app/session/call_info_lookup.h"
 
 #include "app/session/entry_form.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 
@@ -38,7 +39,10 @@ std::optional<Message> CallInfoLookup::MissingOnce(CallbookSource source) {
     return MissingCallbookMessage(CallbookLibraryName(source));
 }
 
-bool ReceivedExchangeIsState(std::string_view contest) { return contest == "A10" || contest == "ARR"; }
+bool ReceivedExchangeIsState(std::string_view contest) {
+    const Contest* record = FindContest(contest);
+    return record && record->entry.receivesState;
+}
 
 Message MissingCallbookMessage(std::string_view libraryName) {
     const std::string name(libraryName);
