@@ -72,6 +72,7 @@ void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen(
 void CLoggerDlg::Play(const Effects& effects) {
     for (const Sound sound : effects.sounds) m_sounds.Play(sound);
     for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
+    for (const Message& note : effects.notes) ShowNote(ToQString(MessageText(note, m_session.Russian())));
     if (effects.dialog) OpenDialog(*effects.dialog);
 }
 

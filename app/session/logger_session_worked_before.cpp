@@ -66,7 +66,7 @@ Effects LoggerSession::LeaveCallField() {
     ShowLogbookHistory(call);
     ShowMultiplierStatus();
     // Leaving the field again without changing the call leaves the panel as it is.
-    if (!m_callInfoShown) ShowCallInfo();
+    if (!m_callInfoShown) return ShowCallInfo();
     return {};
 }
 
