@@ -10,8 +10,7 @@ namespace tallyhawk {
 
 Effects LoggerSession::CallChanged(std::string_view text) {
     m_countries.BeginOperation();
-    // The call field holds upper case only.
-    m_screen.entry[Field::Call] = ToUpperAscii(text);
+    (void)SetFieldText(Field::Call, text);
     return CheckWorkedBefore();
 }
 
@@ -67,7 +66,7 @@ Effects LoggerSession::LeaveCallField() {
     ShowLogbookHistory(call);
     ShowMultiplierStatus();
     // Leaving the field again without changing the call leaves the panel as it is.
-    if (!m_callInfoShown) ShowCallInfo();
+    if (!m_callInfoShown) return ShowCallInfo();
     return {};
 }
 

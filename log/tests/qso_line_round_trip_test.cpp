@@ -1,13 +1,13 @@
 // The QSO: line's writer, both checks and every reader agree on the one layout, in every contest.
 #include "convert/cabrillo_to_adif.h"
 #include "convert/log_file_check.h"
-#include "core/contest_id.h"
 #include "core/file_io.h"
 #include "core/mode.h"
 #include "log/contest_log_validator.h"
 #include "log/contest_log_writer.h"
 #include "log/log_replay.h"
 #include "log/qso_line.h"
+#include "scoring/contest_table.h"
 #include "tests/support/program_folder_fixture.h"
 
 namespace tallyhawk {
@@ -43,10 +43,10 @@ TEST_F(QsoLineRoundTrip, EveryContestsLogPassesBothChecksAndReadsBackAsWritten) 
     const ProgramFolder folder(Folder());
     const StationProfile station{"UA1AAA", "Ivan", "Club", "street*town", "16", "EU"};
     const std::vector<QsoRecord> contacts = Contacts();
-    for (const ContestName& contest : kContestNames) {
-        SCOPED_TRACE(contest.listName);
+    for (const Contest* contest : AllContests()) {
+        SCOPED_TRACE(contest->listName);
         (void)RemoveFile(folder.ContestLogPath(station.callsign));
-        const ContestLogWrite target{folder, station, contest.code, "0"};
+        const ContestLogWrite target{folder, station, contest->code, "0"};
         for (const QsoRecord& qso : contacts) ASSERT_TRUE(ContestLogWriter(target, qso));
 
         EXPECT_TRUE(ContestLogValidator(folder.ContestLogPath(station.callsign)).passed);
