@@ -134,13 +134,14 @@ void CLoggerDlg::BuildLayout() {
 void CLoggerDlg::ApplyColors() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kSkinColor);
-    palette.setColor(QPalette::WindowText, ColorSetting(m_session, "ColorText"));
+    palette.setColor(QPalette::WindowText, ColorSetting(m_session, color::kColorText));
     setPalette(palette);
     const GridColors grid = GridColorsOf(m_session);
     for (CGridCtrl* view : {m_logView, m_lookupView, m_scoreGrid}) view->SetColors(grid);
-    m_entryRow->SetColors(ColorSetting(m_session, "EditColorBack"), ColorSetting(m_session, "EditColorText"));
-    SetTextColor(*m_progressLabel, ColorSetting(m_session, "AlarmColor"));
-    m_knownCalls->SetColors(grid.back, grid.text, ColorSetting(m_session, kGridBackColorWorked));
+    m_entryRow->SetColors(ColorSetting(m_session, color::kEditColorBack),
+                          ColorSetting(m_session, color::kEditColorText));
+    SetTextColor(*m_progressLabel, ColorSetting(m_session, color::kAlarmColor));
+    m_knownCalls->SetColors(grid.back, grid.text, ColorSetting(m_session, color::kGridBackColorWorked));
 }
 
 void CLoggerDlg::Render() {

@@ -4,7 +4,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 #include "app/qt/callbook_loader.h"
 #include "app/qt/dialog_launcher.h"
 #include "app/qt/logger_dlg.h"

@@ -40,7 +40,7 @@ namespace tallyhawk {
 enum class StatusFont { Info, Alarm };  // bold Arial 5 wide; bold Arial 14 pixels high and 6 wide
 struct StatusLabel {
     std::string text;
-    std::string_view color = "InfoColor";  // colour setting of the text
+    ColorName color = color::kInfoColor;  // colour setting of the text
     StatusFont font = StatusFont::Info;
 };
 
@@ -178,7 +178,9 @@ public:
     // The colours again from the store, after the colours dialog.
     void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
 
-    // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
+    // A colour setting's value.
+    std::int32_t ColorValue(ColorName setting) const { return m_colors[setting.Row()]; }
+    // The same by a name held as text (the log view's rows name their colour so); 0 for an unknown name.
     std::int32_t ColorValue(std::string_view setting) const;
 
 private:

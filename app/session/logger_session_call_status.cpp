@@ -9,7 +9,7 @@ namespace tallyhawk {
 // The status line takes the information colour and font even when no message follows, so an alarm
 // still shown from the last keystroke loses its alarm colour.
 void LoggerSession::ShowMultiplierStatus() {
-    m_screen.status.color = "InfoColor";
+    m_screen.status.color = color::kInfoColor;
     m_screen.status.font = StatusFont::Info;
     const TypedCall typed = ReadTypedCall(m_screen.entry[Field::Call], m_countries);
     const OwnStation own = OwnStationNow();
