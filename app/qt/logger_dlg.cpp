@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "app/qt/about_box.h"
 #include "app/qt/qso_edit_dialog.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
-#include "app/session/time_field.h"
 
 namespace tallyhawk {
 
@@ -52,6 +52,8 @@ void CLoggerDlg::Start() {
     m_utcClock->Tick();  // with the time shift just loaded
     Render();
     FollowFocus();
+    // MASTER.SCP is read once the window is up, so the first typed call does not wait for it.
+    QTimer::singleShot(0, this, [this] { m_session.KnownCalls(); });
 }
 
 void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
@@ -62,7 +64,8 @@ void CLoggerDlg::ReloadColors() {
     Render();
 }
 
-void CLoggerDlg::ApplyContest() { m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters()); }
+// The entry row's length limits follow the contest (and the operator's country) the session holds.
+void CLoggerDlg::ApplyContest() { m_entryRow->SetMaxLengths(m_session.EntryRowRules()); }
 
 void CLoggerDlg::ApplyOnTop() {
     const bool onTop = m_session.Options().onTop;
@@ -79,6 +82,7 @@ void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen(
 // sounds once the dialog has closed.
 void CLoggerDlg::Play(const Effects& effects) {
     for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
+    for (const Message& note : effects.notes) ShowNote(ToQString(MessageText(note, m_session.Russian())));
     if (effects.dialog) OpenDialog(*effects.dialog);
     for (const Sound sound : effects.sounds) m_sounds.Play(sound);
 }
@@ -90,27 +94,18 @@ void CLoggerDlg::ApplySettingsMessage(const QString& text) {
     Render();
 }
 
-// Typing: the call runs the worked-before check on every change, the time field puts in its colon, the
-// exchange fields simply hold what is typed.
-void CLoggerDlg::OnFieldEdited(Field field, const QString& text) {
+// Typing: the call runs the worked-before check on every change; every other field takes what the
+// session's rules make of the text, with the caret where they put it.
+void CLoggerDlg::OnFieldEdited(Field field, const QString& text, std::size_t caret) {
     if (field == Field::Call) {
         const Effects effects = m_session.CallChanged(ToStdString(text));
         Render();
         Play(effects);
         return;
     }
-    if (field != Field::Time) {
-        m_session.SetFieldText(field, ToStdString(text));
-        Render();
-        return;
-    }
-    QLineEdit* edit = m_entryRow->Edit(Field::Time);
-    const TimeFieldEdit typed =
-        TypedTimeText(ToStdString(text), static_cast<std::size_t>(edit->cursorPosition()),
-                      m_session.CurrentScreen().entry[Field::Time]);
-    m_session.SetFieldText(Field::Time, typed.text);
+    const FieldEdit edit = m_session.SetFieldText(field, ToStdString(text), caret);
     Render();
-    edit->setCursorPosition(static_cast<int>(typed.caret));
+    m_entryRow->PlaceCaret(field, edit.caret);
 }
 
 void CLoggerDlg::OnFieldEntered(Field field) {
@@ -201,7 +196,8 @@ void CLoggerDlg::ScrollLogView(LogViewKey key) {
 }
 
 void CLoggerDlg::OpenDialog(Dialog dialog) {
-    if (!openDialog) return ShowNote(tr("This dialog is not available here: set the values with tallyhawk-cli set."));
+    if (!openDialog)
+        return ShowNote(tr("This dialog is not available here: set the values with tallyhawk-cli set."));
     const bool accepted = openDialog(dialog);
     if (dialog == Dialog::Personal) AfterPersonalDialog(accepted);
     FollowFocus();  // the keyboard goes back to the entry row

@@ -5,7 +5,8 @@
 #include <exception>
 #include <iostream>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
+#include "app/qt/callbook_loader.h"
 #include "app/qt/command_line.h"
 #include "app/qt/dialog_launcher.h"
 #include "app/qt/exit_signals.h"
@@ -30,6 +31,8 @@ bool DisplayIsUsable() {
 int RunWindow(const WindowOptions& options, const CExitSignals& exitSignals) {
     QSettingsBackend settings(options.settingsFile);
     LoggerSession session(ProgramFolder(options.folder), settings);
+    CallbookLoader callbooks(options.folder);
+    session.SetCallbookLibraries(&callbooks);
     CLoggerDlg window(session, ReadSystemClock);
     window.openDialog = [&window, &settings](Dialog dialog) {
         return OpenSettingsDialog(dialog, window, settings, ReadSystemClock);
@@ -64,7 +67,8 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     // The command line is read before any Qt object exists: a mistake ends the program here, with nothing
     // to tear down.
-    const tallyhawk::WindowCommandLine commandLine = tallyhawk::ReadWindowCommandLine({argv + 1, argv + argc});
+    const tallyhawk::WindowCommandLine commandLine =
+        tallyhawk::ReadWindowCommandLine({argv + 1, argv + argc});
     std::cout << commandLine.output << std::flush;
     std::cerr << commandLine.error << std::flush;
     if (!commandLine.options) return commandLine.exitStatus;

@@ -9,7 +9,7 @@
 #include <numbers>
 
 #include "app/qt/qt_conversions.h"
-#include "core/contest_id.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 namespace {

@@ -40,10 +40,12 @@ CQsoEditDialog::CQsoEditDialog(LoggerSession& session, EditTransfer opened, QWid
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 10);
     BuildFields();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
     QPushButton* remove = buttons->addButton(tr("Delete"), QDialogButtonBox::DestructiveRole);
     remove->setObjectName(QStringLiteral("delete"));
-    for (QAbstractButton* button : buttons->buttons()) qobject_cast<QPushButton*>(button)->setAutoDefault(false);
+    for (QAbstractButton* button : buttons->buttons())
+        qobject_cast<QPushButton*>(button)->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &CQsoEditDialog::Save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons->button(QDialogButtonBox::Reset), &QPushButton::clicked, this, &CQsoEditDialog::Reset);
@@ -55,7 +57,7 @@ CQsoEditDialog::CQsoEditDialog(LoggerSession& session, EditTransfer opened, QWid
 void CQsoEditDialog::BuildFields() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
-    const bool letters = EditorExchangeTakesLetters(m_session.Setup().contest);
+    const bool letters = m_session.EditorExchange().takesLetters;
     for (std::size_t column = 0; column < kColumns.size(); ++column) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(kColumns[column].name));
@@ -91,15 +93,17 @@ void CQsoEditDialog::OnTimeEdited(const QString& text) {
 }
 
 void CQsoEditDialog::Fill(const EditTransfer& transfer) {
-    const std::array<const std::string*, 7> values = {&transfer.call, &transfer.date, &transfer.utc, &transfer.band,
-                                                      &transfer.mode, &transfer.sent, &transfer.rcvd};
-    for (std::size_t column = 0; column < values.size(); ++column) m_edits[column]->setText(ToQString(*values[column]));
+    const std::array<const std::string*, 7> values = {&transfer.call, &transfer.date, &transfer.utc,
+                                                      &transfer.band, &transfer.mode, &transfer.sent,
+                                                      &transfer.rcvd};
+    for (std::size_t column = 0; column < values.size(); ++column)
+        m_edits[column]->setText(ToQString(*values[column]));
     m_previousTime = transfer.utc;
 }
 
 EditTransfer CQsoEditDialog::Typed() const {
     const auto text = [this](Column column) { return ToStdString(Edit(column)->text()); };
-    return EditTransfer{text(Column::Call), text(Column::Date), text(Column::Time), text(Column::Band),
+    return EditTransfer{text(Column::Call), text(Column::Date), text(Column::Time),     text(Column::Band),
                         text(Column::Mode), text(Column::Sent), text(Column::Received), m_opened.number};
 }
 

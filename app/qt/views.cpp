@@ -36,19 +36,23 @@ constexpr int kScoreVisibleRows = 7;
 
 }  // namespace
 
+QColor ColorSetting(const LoggerSession& session, ColorName setting) {
+    return ToQColor(session.ColorValue(setting));
+}
+
 QColor ColorSetting(const LoggerSession& session, std::string_view setting) {
     return ToQColor(session.ColorValue(setting));
 }
 
 GridColors GridColorsOf(const LoggerSession& session) {
     return GridColors{
-        .back = ColorSetting(session, "GridBackColor"),
-        .text = ColorSetting(session, "GridTextColor"),
-        .fixedBack = ColorSetting(session, "GridBackColorFix"),
-        .fixedText = ColorSetting(session, "GridTextColorFix"),
-        .selectedBack = ColorSetting(session, "GridBackColorSel"),
-        .selectedText = ColorSetting(session, "GridTextColorSel"),
-        .style = static_cast<GridStyle>(std::clamp(session.ColorValue("GridStyle"), 0, 3)),
+        .back = ColorSetting(session, color::kGridBackColor),
+        .text = ColorSetting(session, color::kGridTextColor),
+        .fixedBack = ColorSetting(session, color::kGridBackColorFix),
+        .fixedText = ColorSetting(session, color::kGridTextColorFix),
+        .selectedBack = ColorSetting(session, color::kGridBackColorSel),
+        .selectedText = ColorSetting(session, color::kGridTextColorSel),
+        .style = static_cast<GridStyle>(std::clamp(session.ColorValue(color::kGridStyle), 0, 3)),
     };
 }
 
@@ -88,7 +92,8 @@ void ShowScoreGrid(CGridCtrl& grid, const LoggerSession& session) {
     // A column without a width of its own is as wide as its header needs.
     for (std::size_t column = widths.size(); column < columns; ++column) {
         const bool headed = !score.rows.empty() && column < score.rows.front().cells.size();
-        const int header = headed ? grid.fontMetrics().horizontalAdvance(ToQString(score.rows.front().cells[column])) : 0;
+        const int header =
+            headed ? grid.fontMetrics().horizontalAdvance(ToQString(score.rows.front().cells[column])) : 0;
         widths.push_back(std::max(kScoreColumnWidth, header + 10));
     }
     grid.SetLayout(widths, kScoreVisibleRows);

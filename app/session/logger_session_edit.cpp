@@ -22,9 +22,12 @@ std::optional<EditTransfer> LoggerSession::OpenContactEditorAtRow(std::size_t ro
 
 std::optional<EditTransfer> LoggerSession::EditorFields() const { return ReadEditTransferFile(m_folder); }
 
+EditorExchangeRule LoggerSession::EditorExchange() const { return EditorExchangeRuleFor(m_settings.setup.contest); }
+
 ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
     const ContactEditTarget target{ContactFilesFor(m_folder, m_settings.station.callsign),
-                                   m_settings.station.callsign, m_settings.setup.transmitterId};
+                                   m_settings.station.callsign, m_settings.setup.transmitterId,
+                                   EditorExchange()};
     ContactEditResult result = tallyhawk::SaveEditedContact(target, typed);
     RefreshLogView();
     RecountRates();

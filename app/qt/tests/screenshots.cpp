@@ -3,18 +3,18 @@
 // scripts/screenshots.sh, which writes them to docs/screenshots/.
 #include <QApplication>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QGridLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 #include <fstream>
 #include <iostream>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 #include "app/qt/about_box.h"
 #include "app/qt/colors_dialog.h"
 #include "app/qt/configuration_dialog.h"
@@ -26,7 +26,7 @@
 #include "app/qt/qso_edit_dialog.h"
 #include "app/qt/small_dialogs.h"
 #include "bench/bench_support.h"
-#include "core/contest_id.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 namespace {
@@ -47,10 +47,17 @@ Station MakeStation(const fs::path& folder) {
     CopyShippedCountryFiles(folder);
     Station station{folder, std::make_unique<QSettingsBackend>((folder / "tallyhawk.ini").string())};
     (void)LoadSettings(*station.settings, ContestClock());
-    for (const auto& [name, value] :
-         {std::pair{"Callsign", "DL1XYZ"}, {"Name", "Karl"}, {"Address", "Hauptstrasse 1*28195 Bremen**"},
-          {"Contest", "CQ"}, {"Band", "40"}, {"Mode", "CW"}, {"Date", "2026-11-28"}, {"CQZone", "14"},
-          {"Continent", "EU"}, {"TimeShift", "+0"}, {"CDROM", "none"}}) {
+    for (const auto& [name, value] : {std::pair{"Callsign", "DL1XYZ"},
+                                      {"Name", "Karl"},
+                                      {"Address", "Hauptstrasse 1*28195 Bremen**"},
+                                      {"Contest", "CQ"},
+                                      {"Band", "40"},
+                                      {"Mode", "CW"},
+                                      {"Date", "2026-11-28"},
+                                      {"CQZone", "14"},
+                                      {"Continent", "EU"},
+                                      {"TimeShift", "+0"},
+                                      {"CDROM", "none"}}) {
         station.settings->WriteString(kSettingsGroup, name, value);
     }
     station.settings->WriteInt(kSettingsGroup, "RealTimeMode", 0);
@@ -80,8 +87,10 @@ void TypeContest(LoggerSession& session, int contacts) {
 void WriteLogbook(const fs::path& folder) {
     std::ofstream(folder / "logbook.adi", std::ios::binary)
         << "<EOH>\r\n"
-           "<CALL:6>ZL2ABC<QSO_DATE:8>20241026<TIME_ON:4>0712<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y<QSL_SENT:1>Y<EOR>\r\n"
-           "<CALL:6>ZL2ABC<QSO_DATE:8>20251129<TIME_ON:4>0803<BAND:3>15M<MODE:2>CW<QSL_RCVD:1>N<QSL_SENT:1>Y<EOR>\r\n";
+           "<CALL:6>ZL2ABC<QSO_DATE:8>20241026<TIME_ON:4>0712<BAND:3>20M<MODE:2>CW<QSL_RCVD:1>Y<QSL_SENT:1>Y<"
+           "EOR>\r\n"
+           "<CALL:6>ZL2ABC<QSO_DATE:8>20251129<TIME_ON:4>0803<BAND:3>15M<MODE:2>CW<QSL_RCVD:1>N<QSL_SENT:1>Y<"
+           "EOR>\r\n";
 }
 
 void Save(QWidget& widget, const fs::path& output, const char* name) {
@@ -134,9 +143,9 @@ void SaveBanners(const fs::path& output) {
     sheet.setAutoFillBackground(true);
     auto* layout = new QGridLayout(&sheet);
     int index = 0;
-    for (const ContestName& contest : kContestNames) {
+    for (const Contest* contest : AllContests()) {
         auto* banner = new QLabel(&sheet);
-        banner->setPixmap(ContestBanner(contest.code).value_or(QPixmap()));
+        banner->setPixmap(ContestBanner(contest->code).value_or(QPixmap()));
         layout->addWidget(banner, index / 2, index % 2);
         ++index;
     }

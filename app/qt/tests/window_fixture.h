@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 #include "app/qt/logger_dlg.h"
 
 namespace tallyhawk::testing {

@@ -9,7 +9,7 @@
 #include "app/qt/about_box.h"
 #include "app/qt/pictures.h"
 #include "app/qt/tests/window_fixture.h"
-#include "core/contest_id.h"
+#include "scoring/contest_table.h"
 
 Q_DECLARE_METATYPE(tallyhawk::Sound)
 
@@ -57,13 +57,13 @@ void WindowLookTest::GridCellsAreCentredAndTheGridStylesLookDifferent() {
 
 void WindowLookTest::EveryContestHasABannerOfItsOwn() {
     std::set<QByteArray> pictures;
-    for (const ContestName& contest : kContestNames) {
-        const auto banner = ContestBanner(contest.code);
-        QVERIFY2(banner.has_value(), contest.code.data());
+    for (const Contest* contest : AllContests()) {
+        const auto banner = ContestBanner(contest->code);
+        QVERIFY2(banner.has_value(), contest->code.data());
         const QImage image = banner->toImage();
         pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
-    QCOMPARE(pictures.size(), kContestNames.size());
+    QCOMPARE(pictures.size(), AllContests().size());
     QVERIFY(!ContestBanner("XYZ").has_value());
 
     OpenWindow();
