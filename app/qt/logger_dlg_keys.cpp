@@ -1,9 +1,11 @@
 // CLoggerDlg: the keys of the main window and the user manual behind F1.
 #include <QDesktopServices>
-#include <map>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
+#include <map>
 
 #include "app/qt/logger_dlg.h"
 #include "app/qt/qt_conversions.h"
@@ -13,8 +15,9 @@ namespace tallyhawk {
 // The keys of the main window. Esc and Enter are used up; the others are also processed as usual.
 CLoggerDlg::KeyUse CLoggerDlg::FilterKey(int key) {
     static const std::map<int, LogViewKey> kScrollKeys = {
-        {Qt::Key_Up, LogViewKey::Up},         {Qt::Key_Down, LogViewKey::Down}, {Qt::Key_PageUp, LogViewKey::PageUp},
-        {Qt::Key_PageDown, LogViewKey::PageDown}, {Qt::Key_Home, LogViewKey::Home}, {Qt::Key_End, LogViewKey::End}};
+        {Qt::Key_Up, LogViewKey::Up},         {Qt::Key_Down, LogViewKey::Down},
+        {Qt::Key_PageUp, LogViewKey::PageUp}, {Qt::Key_PageDown, LogViewKey::PageDown},
+        {Qt::Key_Home, LogViewKey::Home},     {Qt::Key_End, LogViewKey::End}};
     static const std::map<int, Dialog> kDialogKeys = {{Qt::Key_F3, Dialog::Colors},
                                                       {Qt::Key_F4, Dialog::Personal},
                                                       {Qt::Key_F5, Dialog::ContestSetup},
@@ -54,16 +57,17 @@ void CLoggerDlg::keyPressEvent(QKeyEvent* event) {
     if (FilterKey(event->key()) == KeyUse::NotACommand) QWidget::keyPressEvent(event);
 }
 
+// The manual of the program folder (brought up to date by ./run) comes first; an installed program
+// finds it in its data folder.
 void CLoggerDlg::OpenManual() {
-    const auto manual = m_session.Folder().Path("docs/manual/index.html");
-    std::error_code error;
-    if (std::filesystem::is_regular_file(manual, error) &&
-        QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(manual.string())))) {
-        return;
-    }
-    QMessageBox::information(this, tr("User manual"),
-                             tr("The user manual is not there: %1 is missing or no browser opens it.")
-                                 .arg(ToQString(manual.string())));
+    const QString inFolder = ToQString(m_session.Folder().Path("docs/manual/index.html").string());
+    QString manual = QFileInfo::exists(inFolder) ? inFolder : QString();
+    if (manual.isEmpty())
+        manual = QStandardPaths::locate(QStandardPaths::AppDataLocation, "docs/manual/index.html");
+    if (!manual.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) return;
+    QMessageBox::information(
+        this, tr("User manual"),
+        tr("The user manual is not there: %1 is missing or no browser opens it.").arg(inFolder));
 }
 
 }  // namespace tallyhawk
