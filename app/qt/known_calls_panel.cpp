@@ -1,6 +1,7 @@
 // CKnownCallsPanel: two wrapping lists of calls under small captions.
 #include "app/qt/known_calls_panel.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -52,9 +53,9 @@ CKnownCallsPanel::CKnownCallsPanel(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
-    layout->addWidget(MakeCaption(this, QStringLiteral("Check partial")));
+    layout->addWidget(MakeCaption(this, QCoreApplication::translate("CKnownCallsPanel", "Check partial")));
     layout->addWidget(m_partial);
-    layout->addWidget(MakeCaption(this, QStringLiteral("N+1")));
+    layout->addWidget(MakeCaption(this, QCoreApplication::translate("CKnownCallsPanel", "N+1")));
     layout->addWidget(m_near);
     layout->addStretch(1);
 }
@@ -68,15 +69,22 @@ void CKnownCallsPanel::SetColors(const QColor& back, const QColor& text, const Q
         palette.setColor(QPalette::Base, back);
         palette.setColor(QPalette::Text, text);
         list->setPalette(palette);
+        list->clear();
     }
+    // The items carry their colours: the next Show fills the lists again.
+    m_shownPartial.clear();
+    m_shownNear.clear();
 }
 
 void CKnownCallsPanel::Show(const CallMatches& matches) {
-    Fill(*m_partial, matches.partial);
-    Fill(*m_near, matches.nearby);
+    Fill(*m_partial, m_shownPartial, matches.partial);
+    Fill(*m_near, m_shownNear, matches.nearby);
 }
 
-void CKnownCallsPanel::Fill(QListWidget& list, const std::vector<KnownCall>& calls) {
+void CKnownCallsPanel::Fill(QListWidget& list, std::vector<KnownCall>& shown,
+                            const std::vector<KnownCall>& calls) {
+    if (calls == shown) return;
+    shown = calls;
     list.clear();
     for (const KnownCall& known : calls) {
         auto* item = new QListWidgetItem(ToQString(known.call), &list);

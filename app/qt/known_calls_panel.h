@@ -22,11 +22,14 @@ public:
     QListWidget& NearList() { return *m_near; }
 
 private:
-    void Fill(QListWidget& list, const std::vector<KnownCall>& calls);
+    // Refills `list` only when `calls` differ from what it shows (`shown`): the lists are drawn again
+    // on every keystroke in any field.
+    void Fill(QListWidget& list, std::vector<KnownCall>& shown, const std::vector<KnownCall>& calls);
 
     QListWidget* m_partial = nullptr;
     QListWidget* m_near = nullptr;
     QColor m_back, m_text, m_workedBack;
+    std::vector<KnownCall> m_shownPartial, m_shownNear;
 };
 
 }  // namespace tallyhawk

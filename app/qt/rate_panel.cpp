@@ -1,6 +1,7 @@
 // CRatePanel: two captions and their rates.
 #include "app/qt/rate_panel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 
 #include "app/qt/qt_conversions.h"
@@ -31,8 +32,8 @@ CRatePanel::CRatePanel(QWidget* parent) : QWidget(parent) {
     m_lastHour = MakeLabel(this, QStringLiteral("rateLastHour"), true);
     QLabel* captions[] = {MakeLabel(this, QStringLiteral("rateLastTenCaption"), false),
                           MakeLabel(this, QStringLiteral("rateLastHourCaption"), false)};
-    captions[0]->setText(ToQString(kLastTenRateText));
-    captions[1]->setText(ToQString(kLastHourRateText));
+    captions[0]->setText(QCoreApplication::translate("CRatePanel", kLastTenRateText.data()));
+    captions[1]->setText(QCoreApplication::translate("CRatePanel", kLastHourRateText.data()));
     layout->addWidget(captions[0], 0, 0);
     layout->addWidget(m_lastTen, 0, 1);
     layout->addWidget(captions[1], 1, 0);
