@@ -17,7 +17,7 @@ expect_files() {
   local prefix=$1
   for file in bin/tallyhawk bin/tallyhawk-cli \
       share/tallyhawk/dxcc/cty.dat share/tallyhawk/dxcc/prx2.dat share/tallyhawk/dxcc/prx3.dat \
-      share/tallyhawk/dxcc/prx4.dat share/tallyhawk/dxcc/obl.dat \
+      share/tallyhawk/dxcc/prx4.dat share/tallyhawk/dxcc/obl.dat share/tallyhawk/translations/tallyhawk_ru.qm \
       share/applications/tallyhawk.desktop share/icons/hicolor/scalable/apps/tallyhawk.svg \
       share/icons/hicolor/16x16/apps/tallyhawk.png share/icons/hicolor/48x48/apps/tallyhawk.png \
       share/icons/hicolor/256x256/apps/tallyhawk.png; do

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QUrl>
 
+#include "app/qt/language.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
 #include "app/session/time_field.h"
@@ -38,17 +39,44 @@ void CLoggerDlg::Start() {
     const Effects effects = m_session.Start();
     ApplyColors();
     m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters());
-    m_buttons->SetLanguage(m_session.Russian());
+    ApplyLanguageSetting();
     ApplyOnTop();
     m_listening = m_server.Listen();
-    if (!m_listening) ShowNote(QStringLiteral("Settings messages are not received: ") + m_server.ErrorText());
+    if (!m_listening) ShowNote(QT_TR_NOOP("Settings messages are not received: %1"), m_server.ErrorText());
     m_utcClock->Tick();  // with the time shift just loaded
     Render();
     FollowFocus();
     Play(effects);
 }
 
-void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
+void CLoggerDlg::ShowNote(const char* text, const QString& argument) {
+    m_note = text;
+    m_noteArgument = argument;
+    Retranslate();
+}
+
+void CLoggerDlg::ReloadLanguage() {
+    m_session.ReloadLanguage();
+    ApplyLanguageSetting();
+}
+
+// Every widget sets its own texts again when the translators change (changeEvent).
+void CLoggerDlg::ApplyLanguageSetting() {
+    if (!ApplyLanguage(m_session.Russian()))
+        ShowNote(QT_TR_NOOP("Russian texts are missing in %1."), TranslationsFolder());
+}
+
+void CLoggerDlg::Retranslate() {
+    m_scoreCaption->setText(tr("Claimed score"));
+    const QString note = *m_note ? tr(m_note) : QString();
+    m_noteLabel->setText(note.contains(QStringLiteral("%1")) ? note.arg(m_noteArgument) : note);
+    m_tray->Retranslate();
+}
+
+void CLoggerDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
 
 void CLoggerDlg::ReloadColors() {
     m_session.ReloadColors();
@@ -186,7 +214,7 @@ void CLoggerDlg::ScrollLogView(LogViewKey key) {
 
 void CLoggerDlg::OpenDialog(Dialog dialog) {
     if (openDialog) return openDialog(dialog);
-    ShowNote(QStringLiteral("This dialog is not available here: set the values with tallyhawk-cli set."));
+    ShowNote(QT_TR_NOOP("This dialog is not available here: set the values with tallyhawk-cli set."));
 }
 
 // The keys of the main window. Esc and Enter are used up; the others are also processed as usual.
@@ -275,7 +303,7 @@ void CLoggerDlg::RestoreWindow() {
 }
 
 void CLoggerDlg::RequestExit() {
-    if (!ConfirmExit(this, m_session.Russian())) return;
+    if (!ConfirmExit(this)) return;
     m_exitConfirmed = true;
     m_tray->Remove();
     close();

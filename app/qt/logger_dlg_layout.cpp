@@ -83,11 +83,10 @@ void CLoggerDlg::BuildLayout() {
     m_statusLabel = MakeLabel(this, "statusLabel", 18, true);
     m_noteLabel = MakeLabel(this, "noteLabel", 12);
     m_noteLabel->setWordWrap(true);
-    auto* scoreCaption = MakeLabel(this, "scoreCaption", 14);
-    scoreCaption->setText(QStringLiteral("Claimed score"));
+    m_scoreCaption = MakeLabel(this, "scoreCaption", 14);
     m_rates = new CRatePanel(this);
     auto* information = new QVBoxLayout;
-    information->addWidget(scoreCaption);
+    information->addWidget(m_scoreCaption);
     information->addWidget(m_scoreLabel);
     information->addWidget(m_rates);
     information->addSpacing(10);
@@ -126,6 +125,7 @@ void CLoggerDlg::BuildLayout() {
     layout->addWidget(m_buttons);
     SetupLogView(*m_logView);
     SetupLookupView(*m_lookupView);
+    Retranslate();
 }
 
 void CLoggerDlg::ApplyColors() {

@@ -160,6 +160,9 @@ public:
 
     // The colours again from the store, after the colours dialog.
     void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
+    // The Language setting again from the store, after the configuration dialog: the messages follow it
+    // at once.
+    void ReloadLanguage() { m_settings.options.language = LoadLanguage(m_settingsBackend); }
 
     // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
     std::int32_t ColorValue(std::string_view setting) const;

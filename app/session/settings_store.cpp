@@ -107,7 +107,7 @@ void LoadOptions(const SettingsBackend& backend, ProgramOptions& options) {
     ReadString(backend, "Disk", options.callbookDrive);
     options.callbookDrive = CallbookDrive(options.callbookDrive, options.callbookType);
     options.hideToTray = ReadFlag(backend, "HideToTray");
-    options.language = ReadFlag(backend, "Language");
+    options.language = LoadLanguage(backend);
     options.checkConfigOnStart = ReadFlag(backend, "CheckConfigOnStart");
     options.onTop = ReadFlag(backend, "SetWindowOnTop");
 }
@@ -127,6 +127,8 @@ const ColorDefinition* FindColorDefinition(std::string_view name) {
     }
     return nullptr;
 }
+
+bool LoadLanguage(const SettingsBackend& backend) { return ReadFlag(backend, "Language"); }
 
 LoadedSettings LoadSettings(SettingsBackend& backend, const ClockReading& now) {
     LoadedSettings loaded;
