@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/qt/language.h"
@@ -47,6 +48,8 @@ void CLoggerDlg::Start() {
     Render();
     FollowFocus();
     Play(effects);
+    // MASTER.SCP is read once the window is up, so the first typed call does not wait for it.
+    QTimer::singleShot(0, this, [this] { m_session.KnownCalls(); });
 }
 
 void CLoggerDlg::ShowNote(const char* text, const QString& argument) {

@@ -17,7 +17,6 @@ LoggerSession::LoggerSession(ProgramFolder folder, SettingsBackend& settings, Cl
 
 Effects LoggerSession::Start() {
     Effects effects = StartWithoutContest();
-    LoadKnownCalls();
     SetupViews(ViewSelection::Both);
     RefreshLogView();
     ShowScore();

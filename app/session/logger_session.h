@@ -103,7 +103,10 @@ public:
     Effects LeaveCallField();
 
     // How many calls MASTER.SCP gave at start-up; none when there was no file.
-    std::size_t KnownCallCount() const { return m_knownCalls.Size(); }
+    // MASTER.SCP is read at the first typed call, so commands that never type one do not pay for it;
+    // the window reads it right after it shows.
+    const ScpIndex& KnownCalls();                   // logger_session_known_calls.cpp
+    std::size_t KnownCallCount() { return KnownCalls().Size(); }
 
     // The contacts of the whole contest index per clock hour and band.
     std::vector<HourContacts> ContactsPerHour() const;
@@ -182,7 +185,6 @@ private:
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
     void ShowMultiplierStatus();                    // logger_session_call_status.cpp
     void ShowCallInfo();                            // logger_session_call_status.cpp
-    void LoadKnownCalls();                          // logger_session_known_calls.cpp
     void ShowKnownCalls();                          // logger_session_known_calls.cpp
     void RecountRates();                            // logger_session_known_calls.cpp
     void CountRate(const QsoRecord& qso);           // logger_session_known_calls.cpp
@@ -214,7 +216,7 @@ private:
     std::string m_currentCall;
     bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;
-    ScpIndex m_knownCalls;  // MASTER.SCP, read once at start-up
+    std::optional<ScpIndex> m_knownCalls;  // MASTER.SCP, read once when first needed
     RateWindow m_rateWindow;
     StatisticsRecount m_recount;  // the index buffers and multiplier copies of a reload
 };
