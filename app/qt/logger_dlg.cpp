@@ -12,7 +12,6 @@
 #include "app/qt/language.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
-#include "app/session/time_field.h"
 
 namespace tallyhawk {
 
@@ -39,7 +38,7 @@ void CLoggerDlg::ConnectParts() {
 void CLoggerDlg::Start() {
     const Effects effects = m_session.Start();
     ApplyColors();
-    m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters());
+    m_entryRow->SetMaxLengths(m_session.EntryRowRules());
     ApplyLanguageSetting();
     ApplyOnTop();
     m_listening = m_server.Listen();
@@ -107,31 +106,21 @@ void CLoggerDlg::Play(const Effects& effects) {
 void CLoggerDlg::ApplySettingsMessage(const QString& text) {
     m_session.ApplySettingsMessage(ToStdString(text));
     ApplyOnTop();
-    m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters());
     Render();
 }
 
-// Typing: the call runs the worked-before check on every change, the time field puts in its colon, the
-// exchange fields simply hold what is typed.
-void CLoggerDlg::OnFieldEdited(Field field, const QString& text) {
+// Typing: the call runs the worked-before check on every change; every other field takes what the
+// session's rules make of the text, with the caret where they put it.
+void CLoggerDlg::OnFieldEdited(Field field, const QString& text, std::size_t caret) {
     if (field == Field::Call) {
         const Effects effects = m_session.CallChanged(ToStdString(text));
         Render();
         Play(effects);
         return;
     }
-    if (field != Field::Time) {
-        m_session.SetFieldText(field, ToStdString(text));
-        Render();
-        return;
-    }
-    QLineEdit* edit = m_entryRow->Edit(Field::Time);
-    const TimeFieldEdit typed =
-        TypedTimeText(ToStdString(text), static_cast<std::size_t>(edit->cursorPosition()),
-                      m_session.CurrentScreen().entry[Field::Time]);
-    m_session.SetFieldText(Field::Time, typed.text);
+    const FieldEdit edit = m_session.SetFieldText(field, ToStdString(text), caret);
     Render();
-    edit->setCursorPosition(static_cast<int>(typed.caret));
+    m_entryRow->PlaceCaret(field, edit.caret);
 }
 
 void CLoggerDlg::OnFieldEntered(Field field) {

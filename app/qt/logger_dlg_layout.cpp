@@ -8,7 +8,7 @@
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
 #include "app/qt/views.h"
-#include "core/contest_id.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 namespace {

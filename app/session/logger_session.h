@@ -12,6 +12,7 @@
 #include "app/session/call_matches.h"
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
+#include "app/session/entry_rules.h"
 #include "app/session/settings_backend.h"
 #include "app/session/settings_store.h"
 #include "callsign/call_info.h"
@@ -86,7 +87,11 @@ public:
     void ApplySettingsMessage(std::string_view text);
 
     // Whether the exchange fields take letters in the current contest (otherwise digits only).
-    bool ExchangeAcceptsLetters() const;
+    bool ExchangeAcceptsLetters() const { return m_entryRules.exchangeTakesLetters; }
+
+    // The entry row's rules: set at start-up from the contest and the own country; a settings message
+    // that changes the contest changes only whether the exchanges take letters.
+    const EntryRules& EntryRowRules() const { return m_entryRules; }
 
     // The time field gets the focus: in real-time mode it is filled from the clock and the focus moves
     // on to Exchange sent, which leaves the time field.
@@ -114,12 +119,18 @@ public:
     // The log-view scrolling keys.
     void ScrollLogView(LogViewKey key);
 
-    void SetFieldText(Field field, std::string_view text);
+    // Sets a field's text as an edit of the operator leaves it, with the caret at `caret` (the end when
+    // not given): upper case, the exchange fields' digits-only rule, the length limits and the time
+    // field's colon apply. The answer is what the field holds and, for an edit not taken as typed, why.
+    FieldEdit SetFieldText(Field field, std::string_view text, std::size_t caret = std::string_view::npos);
+    // What a refusal of SetFieldText tells the operator, naming the field and the reason.
+    std::string RefusalText(Field field, std::string_view typed, FieldRefusal refusal) const;
     // An exchange field never keeps the focus while the call field is empty.
     void SetFocus(Field field);
 
-    // The contest code for this run only (the stored setting is not changed).
-    void SetContest(std::string_view code) { m_settings.setup.contest = code; }
+    // The contest code for this run only (the stored setting is not changed), with its entry rules as
+    // start-up sets them.
+    void SetContest(std::string_view code);
 
     // Synced (the default) puts every saved line on disk before the save returns; a batch may buffer
     // and call SyncContestLog once at its end.
@@ -213,6 +224,7 @@ private:
     CountryTable m_countries;
     OblastTable m_oblasts;
     std::string m_ownCountryPrefix;
+    EntryRules m_entryRules;
     std::string m_currentCall;
     bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;

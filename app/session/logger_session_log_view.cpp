@@ -3,6 +3,7 @@
 #include "core/text.h"
 #include "database/contest_index.h"
 #include "database/sent_exchange_prefill.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 
@@ -34,7 +35,7 @@ void LoggerSession::ShowContacts(ShownContacts contacts) {
 
 void LoggerSession::PrefillSentExchange() {
     const PrefillInput input{
-        .contest = m_settings.setup.contest,
+        .prefill = SentExchangePrefillFor(m_settings.setup.contest),
         .ownPrefix = OwnCountryPrefix(),
         .cqZone = m_settings.station.cqZone,
         .lastNumber = LastShownContactNumber(m_screen.logView),

@@ -10,8 +10,7 @@ namespace tallyhawk {
 
 Effects LoggerSession::CallChanged(std::string_view text) {
     m_countries.BeginOperation();
-    // The call field holds upper case only.
-    m_screen.entry[Field::Call] = ToUpperAscii(text);
+    (void)SetFieldText(Field::Call, text);
     return CheckWorkedBefore();
 }
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "core/band.h"
-#include "core/contest_id.h"
 #include "core/text.h"
 #include "log/contest_log_writer.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 namespace {
@@ -51,11 +51,15 @@ std::string YearPart(std::string_view typed, const ClockReading& now) {
 }
 
 // Contests held on fixed bands move the band before it is read.
-std::string ForcedBandText(std::string_view contest, std::string_view bandText) {
-    if (contest == "A10") return "10 m";
-    if (contest == "RS7") return "40 m";
+std::string ForcedBandText(std::string_view code, std::string_view bandText) {
+    const Contest* contest = FindContest(code);
+    if (!contest) return std::string(bandText);
+    const ForcedBand& forced = contest->band;
+    if (forced.always) return std::string(BandListText(*forced.always));
     const auto band = BandFromListText(bandText);
-    if (contest == "RS2" && band && BandIndex(*band) > BandIndex(Band::M15)) return "15 m";
+    if (forced.lowest && band && BandIndex(*band) > BandIndex(*forced.lowest)) {
+        return std::string(BandListText(*forced.lowest));
+    }
     return std::string(bandText);
 }
 

@@ -7,8 +7,6 @@ namespace {
 
 bool IsAsian(std::string_view continent) { return continent == "AS"; }
 
-}  // namespace
-
 int AadxPoints(const ContactFacts& q, const OwnStation& own) {
     int p = 0;
     if (IsAsian(own.continent) && !IsAsian(q.cont) && q.country != own.country) {
@@ -44,5 +42,18 @@ MultiplierStatus AadxStatus(const StatusInput& in) {
     const bool worked = text->find(" " + prefix + " ") != std::string::npos;
     return {in.typed.name + std::string(worked ? kWorkedCountry : kNewCountry), std::nullopt};
 }
+
+// Both exchange fields take two characters.
+ExchangeLimits AadxLimits(std::string_view) { return {2, 2}; }
+
+}  // namespace
+
+extern const Contest kAadx{
+    .code = "AAD",
+    .listName = "AADX",
+    .rules = {.pointBands = kAllBands, .points = AadxPoints, .multipliers = AadxMultipliers, .layout = AadxLayout,
+              .files = kCountries, .status = AadxStatus},
+    .entry = {.exchangeLimits = AadxLimits},
+};
 
 }  // namespace tallyhawk

@@ -11,8 +11,6 @@ std::string ModeFile(const ContactFacts& q, std::string_view kind) {
     return (IsCw(q) ? "cw." : "ssb.") + std::string(kind);
 }
 
-}  // namespace
-
 int Arrl10mPoints(const ContactFacts& q, const OwnStation&) {
     if (q.call.ends_with("/T") || q.call.ends_with("/N")) return 8;
     return IsCw(q) ? 4 : 2;
@@ -58,5 +56,19 @@ MultiplierStatus Arrl10mStatus(const StatusInput& in) {
     if (!text) return {};
     return {CountryCheck(*text, in.typed.prefix, in.typed.name), std::nullopt};
 }
+
+}  // namespace
+
+// The band is forced to 10 m; CW and phone totals are kept in the slots of other bands.
+extern const Contest kArrl10m{
+    .code = "A10",
+    .listName = "ARRL 10 M",
+    .rules = {.pointBands = kAllBands, .points = Arrl10mPoints, .multipliers = Arrl10mMultipliers,
+              .layout = Arrl10mLayout, .files = kModeFiles, .addPoints = Arrl10mPointSlots, .status = Arrl10mStatus,
+              .countsInRecount = Arrl10mCountsInRecount},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada}},
+    .band = {.always = Band::M10},
+};
 
 }  // namespace tallyhawk

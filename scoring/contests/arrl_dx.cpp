@@ -3,6 +3,7 @@
 #include "scoring/contests/rule_helpers.h"
 
 namespace tallyhawk {
+namespace {
 
 int ArrlDxPoints(const ContactFacts& q, const OwnStation& own) {
     return IsUsOrCanada(own.country) != IsUsOrCanada(q.country) ? 3 : 0;
@@ -28,5 +29,22 @@ MultiplierStatus ArrlDxStatus(const StatusInput& in) {
     if (!IsUsOrCanada(in.own.country)) return {};
     return BandCountryStatus(in);
 }
+
+// A station outside W and VE receives a state or province of two letters.
+ExchangeLimits ArrlDxLimits(std::string_view ownPrefix) {
+    return {kExchangeFieldLimit, IsUsOrCanada(ownPrefix) ? kExchangeFieldLimit : 2};
+}
+
+}  // namespace
+
+extern const Contest kArrlDx{
+    .code = "ARR",
+    .listName = "ARRL DX",
+    .rules = {.pointBands = kAllBands, .points = ArrlDxPoints, .multipliers = ArrlDxMultipliers,
+              .layout = ArrlDxLayout, .files = kCountries, .status = ArrlDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .exchangeLimits = ArrlDxLimits,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada}},
+};
 
 }  // namespace tallyhawk

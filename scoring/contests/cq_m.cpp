@@ -4,6 +4,7 @@
 #include "scoring/contests/rule_helpers.h"
 
 namespace tallyhawk {
+namespace {
 
 int CqmPoints(const ContactFacts& q, const OwnStation& own) {
     const bool sameContinent = q.cont == own.continent;
@@ -27,5 +28,15 @@ MultiplierStatus CqmStatus(const StatusInput& in) {
     const std::string key = CqmCountryKey(in.typed.call, in.typed.prefix);
     return BandCountryStatus(in, key, key);
 }
+
+}  // namespace
+
+extern const Contest kCqm{
+    .code = "CQM",
+    .listName = "CQ-M",
+    .rules = {.pointBands = kAllBands, .points = CqmPoints, .multipliers = CqmMultipliers, .layout = CqmLayout,
+              .files = kCountries, .status = CqmStatus, .usesCqmKey = true},
+    .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+};
 
 }  // namespace tallyhawk

@@ -12,6 +12,8 @@ int DxContinentPoints(const ContactFacts& q, const OwnStation& own) {
     return 1;
 }
 
+namespace {
+
 void CqWwDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles& files) {
     files.FindOrAppend(BandFile(q, "x"), CountryEntry(q.country));
     files.FindOrAppend(BandFile(q, "z"), CodeEntry(q.exch));  // the received exchange is the CQ zone
@@ -26,5 +28,15 @@ MultiplierStatus CqWwDxStatus(const StatusInput& in) {
     status.exchange = in.typed.zone;
     return status;
 }
+
+}  // namespace
+
+extern const Contest kCqWwDx{
+    .code = "CQ",
+    .listName = "CQ WW DX",
+    .rules = {.pointBands = kAllBands, .points = DxContinentPoints, .multipliers = CqWwDxMultipliers,
+              .layout = CqWwDxLayout, .files = kCountriesAndZones, .status = CqWwDxStatus},
+    .entry = {.prefill = {PrefillKind::Zone, PrefillKind::Zone, nullptr}},
+};
 
 }  // namespace tallyhawk

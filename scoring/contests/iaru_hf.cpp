@@ -11,8 +11,6 @@ bool IsHeadquarters(const ContactFacts& q) { return q.call.ends_with("HQ"); }
 // The last character of the exchange: a letter names a society, a digit ends a zone.
 int LastExchangeCode(const ContactFacts& q) { return q.exch.empty() ? 0 : CharCode(q.exch.back()); }
 
-}  // namespace
-
 int IaruHfPoints(const ContactFacts& q, const OwnStation& own) {
     const bool sameContinent = q.cont == own.continent;
     const bool sameZone = q.sent == q.exch;
@@ -37,5 +35,15 @@ ScoreLayout IaruHfLayout(const OwnStation&) {
     layout.highlight = HighlightKey::None;
     return layout;
 }
+
+}  // namespace
+
+extern const Contest kIaruHf{
+    .code = "IAR",
+    .listName = "IARU HF",
+    .rules = {.pointBands = kAllBands, .points = IaruHfPoints, .multipliers = IaruHfMultipliers,
+              .layout = IaruHfLayout, .files = kCountriesAndZones},
+    .entry = {.exchangeTakesLetters = true},
+};
 
 }  // namespace tallyhawk

@@ -12,8 +12,6 @@ bool CrossesJapan(const ContactFacts& q, const OwnStation& own) {
     return IsJapanese(own.country) != IsJapanese(q.country);
 }
 
-}  // namespace
-
 int JapanDxPoints(const ContactFacts& q, const OwnStation& own) {
     return CrossesJapan(q, own) ? PointsByBand(q.band, {2, 1, 1, 1, 2, 4}) : 0;
 }
@@ -40,5 +38,15 @@ MultiplierStatus JapanDxStatus(const StatusInput& in) {
     status.exchange = in.typed.zone;
     return status;
 }
+
+}  // namespace
+
+extern const Contest kJapanDx{
+    .code = "JA",
+    .listName = "JAPAN DX",
+    .rules = {.pointBands = kAllBands, .points = JapanDxPoints, .multipliers = JapanDxMultipliers,
+              .layout = JapanDxLayout, .files = kCountriesAndZones, .status = JapanDxStatus},
+    .entry = {.prefill = {PrefillKind::Zone, PrefillKind::None, IsJapanese}},
+};
 
 }  // namespace tallyhawk

@@ -3,6 +3,7 @@
 #include "scoring/contests/rule_helpers.h"
 
 namespace tallyhawk {
+namespace {
 
 int LzDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (own.country != "LZ" && q.country == "LZ") return 6;
@@ -14,5 +15,14 @@ void LzDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles& 
 }
 
 ScoreLayout LzDxLayout(const OwnStation&) { return BandLayout({{"ITU", "x", 4}}); }
+
+}  // namespace
+
+extern const Contest kLzDx{
+    .code = "LZ",
+    .listName = "LZ DX",
+    .rules = {.pointBands = kTenToEighty, .points = LzDxPoints, .multipliers = LzDxMultipliers, .layout = LzDxLayout,
+              .files = kCountries},
+};
 
 }  // namespace tallyhawk

@@ -8,8 +8,6 @@ namespace {
 
 bool Counts(const ContactFacts& q, const OwnStation& own) { return own.continent == "OC" || q.cont == "OC"; }
 
-}  // namespace
-
 int OceaniaDxPoints(const ContactFacts& q, const OwnStation& own) {
     return Counts(q, own) ? PointsByBand(q.band, {3, 2, 1, 5, 10, 20}) : 0;
 }
@@ -32,5 +30,15 @@ MultiplierStatus OceaniaDxStatus(const StatusInput& in) {
     }
     return UnlessContinentUnknown(std::move(shown), in.typed);
 }
+
+}  // namespace
+
+extern const Contest kOceaniaDx{
+    .code = "OCE",
+    .listName = "OCEANIA DX",
+    .rules = {.pointBands = kAllBands, .points = OceaniaDxPoints, .multipliers = OceaniaDxMultipliers,
+              .layout = OceaniaDxLayout, .files = kCountries, .status = OceaniaDxStatus},
+    .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+};
 
 }  // namespace tallyhawk

@@ -12,8 +12,6 @@ bool CrossesOkOm(const ContactFacts& q, const OwnStation& own) {
     return IsCzechOrSlovak(own.country) != IsCzechOrSlovak(q.country);
 }
 
-}  // namespace
-
 int OkOmDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!CrossesOkOm(q, own)) return 0;
     const std::string_view foreignContinent = IsCzechOrSlovak(own.country) ? q.cont : own.continent;
@@ -40,5 +38,16 @@ MultiplierStatus OkOmDxStatus(const StatusInput& in) {
     if (!text) return {};
     return UnlessContinentUnknown(PrefixCheck(*text, in.typed.wpx), in.typed);
 }
+
+}  // namespace
+
+extern const Contest kOkOmDx{
+    .code = "OKM",
+    .listName = "OK-OM DX",
+    .rules = {.pointBands = kAllBands, .points = OkOmDxPoints, .multipliers = OkOmDxMultipliers,
+              .layout = OkOmDxLayout, .files = kCountries, .status = OkOmDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsCzechOrSlovak}},
+};
 
 }  // namespace tallyhawk

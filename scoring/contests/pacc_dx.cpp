@@ -14,8 +14,6 @@ bool CrossesNetherlands(const ContactFacts& q, const OwnStation& own) {
     return IsDutch(own.country) != IsDutch(q.country);
 }
 
-}  // namespace
-
 int PaccDxPoints(const ContactFacts& q, const OwnStation& own) { return CrossesNetherlands(q, own) ? 1 : 0; }
 
 // The band file is opened before the rule knows whether the contact counts, so it exists afterwards.
@@ -35,5 +33,15 @@ void PaccDxMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierF
 ScoreLayout PaccDxLayout(const OwnStation& own) {
     return BandLayout({IsDutch(own.country) ? MultiplierColumn{"DXDST", "x", 6} : MultiplierColumn{"Province", "x", 4}});
 }
+
+}  // namespace
+
+extern const Contest kPaccDx{
+    .code = "PAC",
+    .listName = "PACC DX",
+    .rules = {.pointBands = kAllBands, .points = PaccDxPoints, .multipliers = PaccDxMultipliers,
+              .layout = PaccDxLayout, .files = kCountries},
+    .entry = {.exchangeTakesLetters = true, .prefill = {PrefillKind::Serial, PrefillKind::None, IsDutch}},
+};
 
 }  // namespace tallyhawk

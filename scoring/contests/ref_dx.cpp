@@ -18,8 +18,6 @@ bool Scores(const ContactFacts& q, const OwnStation& own) {
     return InList(kFrenchCountryList, q.country) || RefPrefix(q) == "DA" || InList(kFrenchCountryList, own.country);
 }
 
-}  // namespace
-
 int RefDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!Scores(q, own)) return 0;
     if (InList(FrancophoneList, own.country)) return 5;
@@ -37,5 +35,19 @@ void RefDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles&
 }
 
 ScoreLayout RefDxLayout(const OwnStation&) { return BandLayout({{"F", "x", 4}, {"TK", "y", 4}, {"DOM", "z", 6}}); }
+
+// French stations, Corsica included, send their department instead of a serial number.
+bool SendsDepartment(std::string_view ownPrefix) { return ownPrefix == "TK" || ownPrefix.starts_with('F'); }
+
+}  // namespace
+
+extern const Contest kRefDx{
+    .code = "REF",
+    .listName = "REF DX",
+    .rules = {.pointBands = kTenToEighty, .points = RefDxPoints, .multipliers = RefDxMultipliers,
+              .layout = RefDxLayout, .files = kThreeKinds},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, SendsDepartment}},
+};
 
 }  // namespace tallyhawk

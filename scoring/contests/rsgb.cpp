@@ -29,8 +29,6 @@ std::string_view DistrictKey(std::string_view exch) {
     return key;
 }
 
-}  // namespace
-
 int RsgbPoints(const ContactFacts& q, const OwnStation& own) {
     if (!CrossesBritain(q, own)) return 0;
     if (q.band == Band::M10 || q.band == Band::M15) return 3;
@@ -51,15 +49,11 @@ void RsgbMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierFil
     files.FindOrAppend(file, PaddedEntry(callArea ? q.wpx : q.country));
 }
 
-namespace {
-
 ScoreLayout RsgbLayout(const OwnStation& own, BandSet rows) {
     ScoreLayout layout = BandLayout({{IsBritish(own.country) ? "DXCC" : "District", "x", 6}}, rows);
     layout.scoredPointSlots = kRsgbBands;
     return layout;
 }
-
-}  // namespace
 
 ScoreLayout Rsgb21And28Layout(const OwnStation& own) { return RsgbLayout(own, kRsgbTwentyOneTwentyEight); }
 
@@ -70,5 +64,33 @@ MultiplierStatus RsgbStatus(const StatusInput& in) {
     if (!IsBritish(in.own.country)) return {};
     return BandCountryStatus(in);
 }
+
+// Both contests share their rules but the score layout, and their entry row.
+constexpr ContestRules RsgbRules(LayoutRule layout) {
+    return {.pointBands = kRsgbBands, .points = RsgbPoints, .multipliers = RsgbMultipliers, .layout = layout,
+            .files = kCountries, .status = RsgbStatus};
+}
+
+constexpr ContestEntry kRsgbEntry{.exchangeTakesLetters = true,
+                                  .prefill = {PrefillKind::Serial, PrefillKind::SerialWithDistrict, IsBritish}};
+
+}  // namespace
+
+// RSGB 21/28 is held on 10 and 15 m: a lower band becomes 15 m.
+extern const Contest kRsgb21And28{
+    .code = "RS2",
+    .listName = "RSGB 21/28",
+    .rules = RsgbRules(Rsgb21And28Layout),
+    .entry = kRsgbEntry,
+    .band = {.lowest = Band::M15},
+};
+
+extern const Contest kRsgb7Mhz{
+    .code = "RS7",
+    .listName = "RSGB 7 MHZ",
+    .rules = RsgbRules(Rsgb7MhzLayout),
+    .entry = kRsgbEntry,
+    .band = {.always = Band::M40},
+};
 
 }  // namespace tallyhawk

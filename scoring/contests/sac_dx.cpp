@@ -14,8 +14,6 @@ std::string CallArea(const ContactFacts& q) {
     return q.country + q.wpx.back();
 }
 
-}  // namespace
-
 int SacDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!IsScandinavian(own.country) && IsScandinavian(q.country)) {
         if (own.continent == "EU") return 1;
@@ -42,5 +40,15 @@ MultiplierStatus SacDxStatus(const StatusInput& in) {
     if (!IsScandinavian(in.own.country)) return {};
     return BandCountryStatus(in);
 }
+
+}  // namespace
+
+extern const Contest kSacDx{
+    .code = "SAC",
+    .listName = "SAC DX",
+    .rules = {.pointBands = kTenToEighty, .points = SacDxPoints, .multipliers = SacDxMultipliers,
+              .layout = SacDxLayout, .files = kCountries, .status = SacDxStatus},
+    .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+};
 
 }  // namespace tallyhawk

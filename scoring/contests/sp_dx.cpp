@@ -9,8 +9,6 @@ constexpr std::string_view kPolishProvinceLetters = "BCDFGRJKLMOPSUWZ";
 
 bool IsPolish(std::string_view country) { return country == "SP"; }
 
-}  // namespace
-
 int SpDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!IsPolish(own.country)) return IsPolish(q.country) ? 3 : 0;
     if (q.cont != "EU" || IsPolish(q.country)) return 3;
@@ -42,5 +40,22 @@ MultiplierStatus SpDxStatus(const StatusInput& in) {
     if (!IsPolish(in.own.country)) return {};
     return BandCountryStatus(in);
 }
+
+// A station outside Poland receives a province of one letter.
+ExchangeLimits SpDxLimits(std::string_view ownPrefix) {
+    return {kExchangeFieldLimit, IsPolish(ownPrefix) ? kExchangeFieldLimit : 1};
+}
+
+}  // namespace
+
+extern const Contest kSpDx{
+    .code = "SP",
+    .listName = "SP DX",
+    .rules = {.pointBands = kAllBands, .points = SpDxPoints, .multipliers = SpDxMultipliers, .layout = SpDxLayout,
+              .files = kCountries, .status = SpDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .exchangeLimits = SpDxLimits,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsPolish}},
+};
 
 }  // namespace tallyhawk

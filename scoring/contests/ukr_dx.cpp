@@ -8,8 +8,6 @@ namespace {
 
 bool IsUkrainian(std::string_view country) { return country == "UR"; }
 
-}  // namespace
-
 int UkrDxPoints(const ContactFacts& q, const OwnStation& own) {
     const bool sameContinent = q.cont == own.continent;
     if (q.country == own.country && sameContinent && !IsUkrainian(own.country)) return 1;
@@ -36,5 +34,16 @@ ScoreLayout UkrDxLayout(const OwnStation& own) {
 }
 
 MultiplierStatus UkrDxStatus(const StatusInput& in) { return BandCountryStatus(in); }
+
+}  // namespace
+
+extern const Contest kUkrDx{
+    .code = "UKR",
+    .listName = "UKR DX",
+    .rules = {.pointBands = kAllBands, .points = UkrDxPoints, .multipliers = UkrDxMultipliers,
+              .layout = UkrDxLayout, .files = kCountriesAndZones, .status = UkrDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUkrainian}},
+};
 
 }  // namespace tallyhawk

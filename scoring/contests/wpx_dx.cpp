@@ -3,6 +3,7 @@
 #include "scoring/contests/rule_helpers.h"
 
 namespace tallyhawk {
+namespace {
 
 // The contest file is searched bare: once AK1 is stored, K1 counts as worked. A prefix new to the contest
 // is also written to its band's file, which therefore counts the new prefixes first worked on that band.
@@ -26,5 +27,16 @@ MultiplierStatus WpxDxStatus(const StatusInput& in) {
     if (!text) return {};
     return {PrefixCheck(*text, in.typed.wpx), std::nullopt};
 }
+
+}  // namespace
+
+// The sent serial number is cleared after a save and written again when the time field is left.
+extern const Contest kWpxDx{
+    .code = "WPX",
+    .listName = "WPX DX",
+    .rules = {.pointBands = kAllBands, .points = DxContinentPoints, .multipliers = WpxDxMultipliers,
+              .layout = WpxDxLayout, .files = kPrefixes, .status = WpxDxStatus},
+    .entry = {.clearsSentAfterSave = true, .prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+};
 
 }  // namespace tallyhawk
