@@ -30,6 +30,7 @@ struct ContestEntry {
     ExchangeLimitsRule exchangeLimits = nullptr;  // nullptr: kExchangeFieldLimit for both fields
     bool clearsSentAfterSave = false;  // the serial number is written again when the time field is left
     SentExchangePrefill prefill;       // what Exchange sent is pre-filled with
+    bool receivesState = false;        // a callbook's state of the call fills Exchange received
 };
 
 // The band the contest setup dialog moves a chosen band to.

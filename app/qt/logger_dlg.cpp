@@ -54,6 +54,12 @@ void CLoggerDlg::Start() {
 void CLoggerDlg::ShowNote(const char* text, const QString& argument) {
     m_note = text;
     m_noteArgument = argument;
+    m_sessionNote.reset();
+    Retranslate();
+}
+
+void CLoggerDlg::ShowSessionNote(const Message& note) {
+    m_sessionNote = note;
     Retranslate();
 }
 
@@ -70,8 +76,12 @@ void CLoggerDlg::ApplyLanguageSetting() {
 
 void CLoggerDlg::Retranslate() {
     m_scoreCaption->setText(tr("Claimed score"));
-    const QString note = *m_note ? tr(m_note) : QString();
-    m_noteLabel->setText(note.contains(QStringLiteral("%1")) ? note.arg(m_noteArgument) : note);
+    if (m_sessionNote) {
+        m_noteLabel->setText(ToQString(MessageText(*m_sessionNote, m_session.Russian())));
+    } else {
+        const QString note = *m_note ? tr(m_note) : QString();
+        m_noteLabel->setText(note.contains(QStringLiteral("%1")) ? note.arg(m_noteArgument) : note);
+    }
     m_tray->Retranslate();
 }
 
@@ -100,6 +110,7 @@ void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen(
 void CLoggerDlg::Play(const Effects& effects) {
     for (const Sound sound : effects.sounds) m_sounds.Play(sound);
     for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
+    for (const Message& note : effects.notes) ShowSessionNote(note);
     if (effects.dialog) OpenDialog(*effects.dialog);
 }
 

@@ -56,6 +56,8 @@ public:
     // A short note under the status label, for what the window cannot do: `text` is translated (in the
     // context "tallyhawk::CLoggerDlg", so mark it with QT_TRANSLATE_NOOP there) with %1 for `argument`.
     void ShowNote(const char* text, const QString& argument = {});
+    // A note the session gives (a missing callbook library): its text in the session's language.
+    void ShowSessionNote(const Message& note);
     // After the configuration dialog: the Language setting again from the store; the window, its
     // dialogs and the session's messages follow it at once.
     void ReloadLanguage();
@@ -116,6 +118,7 @@ private:
     CRatePanel* m_rates = nullptr;
     const char* m_note = "";  // the note's text before translation, and its argument
     QString m_noteArgument;
+    std::optional<Message> m_sessionNote;  // shown instead of m_note when set
     std::array<QLabel*, 4> m_infoCaptions{};  // the call information panel
     std::array<QLabel*, 4> m_infoValues{};
     CEntryRow* m_entryRow = nullptr;

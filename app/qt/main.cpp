@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
+#include "app/qt/callbook_loader.h"
 #include "app/qt/dialog_launcher.h"
 #include "app/qt/logger_dlg.h"
 #include "core/work_folder.h"
@@ -47,6 +48,8 @@ int Run(QApplication& application) {
     }
     QSettingsBackend settings(parser.value(settingsOption).toStdString());
     LoggerSession session(ProgramFolder(folder), settings);
+    CallbookLoader callbooks(folder);
+    session.SetCallbookLibraries(&callbooks);
     CLoggerDlg window(session, ReadSystemClock);
     window.openDialog = [&window, &settings](Dialog dialog) {
         OpenSettingsDialog(dialog, window, settings, ReadSystemClock);

@@ -55,8 +55,8 @@ void LoggerSession::SetContest(std::string_view code) {
 }
 
 std::int32_t LoggerSession::ColorValue(std::string_view setting) const {
-    const ColorDefinition* definition = FindColorDefinition(setting);
-    return definition ? m_colors[static_cast<std::size_t>(definition - kColorDefinitions.data())] : 0;
+    const auto name = ColorName::Find(setting);
+    return name ? ColorValue(*name) : 0;
 }
 
 void LoggerSession::SetFocus(Field field) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/session/call_info_lookup.h"
 #include "app/session/call_matches.h"
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
@@ -39,7 +40,7 @@ namespace tallyhawk {
 enum class StatusFont { Info, Alarm };  // bold Arial 5 wide; bold Arial 14 pixels high and 6 wide
 struct StatusLabel {
     std::string text;
-    std::string_view color = "InfoColor";  // colour setting of the text
+    ColorName color = color::kInfoColor;  // colour setting of the text
     StatusFont font = StatusFont::Info;
 };
 
@@ -171,6 +172,8 @@ public:
     const std::string& CurrentCall() const { return m_currentCall; }
     // Set once the call information is shown; every change of the call text clears it.
     bool CallInfoShown() const { return m_callInfoShown; }
+    // The callbook libraries the call information panel asks; without them it shows the country table.
+    void SetCallbookLibraries(CallbookLibraries* libraries) { m_callInfoLookup.SetLibraries(libraries); }
 
     // The colours again from the store, after the colours dialog.
     void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
@@ -178,7 +181,9 @@ public:
     // at once.
     void ReloadLanguage() { m_settings.options.language = LoadLanguage(m_settingsBackend); }
 
-    // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
+    // A colour setting's value.
+    std::int32_t ColorValue(ColorName setting) const { return m_colors[setting.Row()]; }
+    // The same by a name held as text (the log view's rows name their colour so); 0 for an unknown name.
     std::int32_t ColorValue(std::string_view setting) const;
 
 private:
@@ -195,7 +200,7 @@ private:
     void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
     void ShowMultiplierStatus();                    // logger_session_call_status.cpp
-    void ShowCallInfo();                            // logger_session_call_status.cpp
+    Effects ShowCallInfo();                         // logger_session_call_status.cpp
     void ShowKnownCalls();                          // logger_session_known_calls.cpp
     void RecountRates();                            // logger_session_known_calls.cpp
     void CountRate(const QsoRecord& qso);           // logger_session_known_calls.cpp
@@ -227,6 +232,7 @@ private:
     EntryRules m_entryRules;
     std::string m_currentCall;
     bool m_callInfoShown = false;
+    CallInfoLookup m_callInfoLookup;
     Durability m_durability = Durability::Synced;
     std::optional<ScpIndex> m_knownCalls;  // MASTER.SCP, read once when first needed
     RateWindow m_rateWindow;

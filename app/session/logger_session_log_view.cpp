@@ -7,6 +7,11 @@
 
 namespace tallyhawk {
 
+// The log view's rows name the colour of their call cell as text; each name is a row of the colour table.
+static_assert(ColorName(kGridBackColor) == kGridBackColor &&
+              ColorName(kGridBackColorWorked) == kGridBackColorWorked &&
+              ColorName(kGridBackColorNotWorked) == kGridBackColorNotWorked);
+
 // The grids' columns are fixed (kLogViewColumns, kLookupViewColumns); setting a view up empties its rows.
 void LoggerSession::SetupViews(ViewSelection which) {
     if (which != ViewSelection::LookupView) m_screen.logView = {};

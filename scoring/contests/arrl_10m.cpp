@@ -67,7 +67,8 @@ extern const Contest kArrl10m{
               .layout = Arrl10mLayout, .files = kModeFiles, .addPoints = Arrl10mPointSlots, .status = Arrl10mStatus,
               .countsInRecount = Arrl10mCountsInRecount},
     .entry = {.exchangeTakesLetters = true,
-              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada}},
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada},
+              .receivesState = true},
     .band = {.always = Band::M10},
 };
 

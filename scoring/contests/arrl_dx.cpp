@@ -44,7 +44,8 @@ extern const Contest kArrlDx{
               .layout = ArrlDxLayout, .files = kCountries, .status = ArrlDxStatus},
     .entry = {.exchangeTakesLetters = true,
               .exchangeLimits = ArrlDxLimits,
-              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada}},
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada},
+              .receivesState = true},
 };
 
 }  // namespace tallyhawk

@@ -20,7 +20,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 #include "app/qt/colors_dialog.h"
 #include "app/qt/configuration_dialog.h"
 #include "app/qt/contest_dialog.h"

@@ -18,7 +18,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 #include "app/qt/dialog_launcher.h"
 #include "app/qt/qt_conversions.h"
 
