@@ -13,6 +13,7 @@ struct WindowOptions {
     std::filesystem::path folder;  // the program folder
     std::string settingsFile;      // empty: the platform's settings store
     bool splash = true;
+    bool home = false;  // --home without --folder: the work folder $TALLYHAWK_HOME (default ~/Tallyhawk)
 };
 
 struct WindowCommandLine {

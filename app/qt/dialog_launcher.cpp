@@ -24,6 +24,7 @@ bool OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& stor
             CConfigurationDialog configuration(store, clock(), &window);
             if (configuration.exec() != QDialog::Accepted) return false;
             window.ApplySettingsMessage(ToQString(configuration.Message()));
+            window.ReloadLanguage();
             return true;
         }
         case Dialog::Colors: {

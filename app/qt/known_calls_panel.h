@@ -11,6 +11,7 @@
 namespace tallyhawk {
 
 class CKnownCallsPanel : public QWidget {
+    Q_OBJECT
 public:
     explicit CKnownCallsPanel(QWidget* parent = nullptr);
 
@@ -21,11 +22,15 @@ public:
     QListWidget& PartialList() { return *m_partial; }
     QListWidget& NearList() { return *m_near; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     // Refills `list` only when `calls` differ from what it shows (`shown`): the lists are drawn again
     // on every keystroke in any field.
     void Fill(QListWidget& list, std::vector<KnownCall>& shown, const std::vector<KnownCall>& calls);
 
+    QLabel* m_partialCaption = nullptr;
     QListWidget* m_partial = nullptr;
     QListWidget* m_near = nullptr;
     QColor m_back, m_text, m_workedBack;

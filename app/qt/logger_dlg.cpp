@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/qt/about_box.h"
+#include "app/qt/language.h"
 #include "app/qt/qso_edit_dialog.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
@@ -43,11 +44,11 @@ void CLoggerDlg::Start() {
     }
     ApplyColors();
     ApplyContest();
-    m_buttons->SetLanguage(m_session.Russian());
+    ApplyLanguageSetting();
     Play(effects);  // the missing data folder
     ApplyOnTop();
     m_listening = m_server.Listen();
-    if (!m_listening) ShowNote(tr("Settings messages are not received: %1").arg(m_server.ErrorText()));
+    if (!m_listening) ShowNote(QT_TR_NOOP("Settings messages are not received: %1"), m_server.ErrorText());
     if (m_session.Options().checkConfigOnStart) OpenDialog(Dialog::Configuration);
     m_utcClock->Tick();  // with the time shift just loaded
     Render();
@@ -56,7 +57,44 @@ void CLoggerDlg::Start() {
     QTimer::singleShot(0, this, [this] { m_session.KnownCalls(); });
 }
 
-void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
+void CLoggerDlg::ShowNote(const char* text, const QString& argument) {
+    m_note = text;
+    m_noteArgument = argument;
+    m_sessionNote.reset();
+    Retranslate();
+}
+
+void CLoggerDlg::ShowSessionNote(const Message& note) {
+    m_sessionNote = note;
+    Retranslate();
+}
+
+void CLoggerDlg::ReloadLanguage() {
+    m_session.ReloadLanguage();
+    ApplyLanguageSetting();
+}
+
+// Every widget sets its own texts again when the translators change (changeEvent).
+void CLoggerDlg::ApplyLanguageSetting() {
+    if (!ApplyLanguage(m_session.Russian()))
+        ShowNote(QT_TR_NOOP("Russian texts are missing in %1."), TranslationsFolder());
+}
+
+void CLoggerDlg::Retranslate() {
+    m_scoreCaption->setText(tr("Claimed score"));
+    if (m_sessionNote) {
+        m_noteLabel->setText(ToQString(MessageText(*m_sessionNote, m_session.Russian())));
+    } else {
+        const QString note = *m_note ? tr(m_note) : QString();
+        m_noteLabel->setText(note.contains(QStringLiteral("%1")) ? note.arg(m_noteArgument) : note);
+    }
+    m_tray->Retranslate();
+}
+
+void CLoggerDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
 
 void CLoggerDlg::ReloadColors() {
     m_session.ReloadColors();
@@ -82,7 +120,7 @@ void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen(
 // sounds once the dialog has closed.
 void CLoggerDlg::Play(const Effects& effects) {
     for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
-    for (const Message& note : effects.notes) ShowNote(ToQString(MessageText(note, m_session.Russian())));
+    for (const Message& note : effects.notes) ShowSessionNote(note);
     if (effects.dialog) OpenDialog(*effects.dialog);
     for (const Sound sound : effects.sounds) m_sounds.Play(sound);
 }
@@ -197,7 +235,8 @@ void CLoggerDlg::ScrollLogView(LogViewKey key) {
 
 void CLoggerDlg::OpenDialog(Dialog dialog) {
     if (!openDialog)
-        return ShowNote(tr("This dialog is not available here: set the values with tallyhawk-cli set."));
+        return ShowNote(
+            QT_TR_NOOP("This dialog is not available here: set the values with tallyhawk-cli set."));
     const bool accepted = openDialog(dialog);
     if (dialog == Dialog::Personal) AfterPersonalDialog(accepted);
     FollowFocus();  // the keyboard goes back to the entry row
@@ -212,7 +251,7 @@ void CLoggerDlg::AfterPersonalDialog(bool accepted) {
         FollowFocus();
         Play(*restarted);
     } else if (accepted) {
-        ShowNote(tr("The station data take effect at the next start."));
+        ShowNote(QT_TR_NOOP("The station data take effect at the next start."));
     }
 }
 
@@ -252,7 +291,7 @@ void CLoggerDlg::RestoreWindow() {
 }
 
 void CLoggerDlg::RequestExit() {
-    if (ConfirmExit(this, m_session.Russian())) ExitWithoutQuestion();
+    if (ConfirmExit(this)) ExitWithoutQuestion();
 }
 
 void CLoggerDlg::ExitWithoutQuestion() {

@@ -1,14 +1,15 @@
 // CLoggerDlg: the keys of the main window and the user manual behind F1.
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QUrl>
 #include <map>
 
 #include "app/qt/logger_dlg.h"
 #include "app/qt/qt_conversions.h"
+#include "core/work_folder.h"
 
 namespace tallyhawk {
 
@@ -57,17 +58,20 @@ void CLoggerDlg::keyPressEvent(QKeyEvent* event) {
     if (FilterKey(event->key()) == KeyUse::NotACommand) QWidget::keyPressEvent(event);
 }
 
-// The manual of the program folder (brought up to date by ./run) comes first; an installed program
-// finds it in its data folder.
+// The manual of the program folder comes first, so that an operator's own copy wins; otherwise the one
+// shipped beside the program (share/tallyhawk/manual/).
 void CLoggerDlg::OpenManual() {
     const QString inFolder = ToQString(m_session.Folder().Path("docs/manual/index.html").string());
-    QString manual = QFileInfo::exists(inFolder) ? inFolder : QString();
-    if (manual.isEmpty())
-        manual = QStandardPaths::locate(QStandardPaths::AppDataLocation, "docs/manual/index.html");
-    if (!manual.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) return;
+    const QString shipped = ToQString(
+        (ShippedDataFolder(QCoreApplication::applicationFilePath().toStdString()) / "manual/index.html")
+            .string());
+    for (const QString& manual : {inFolder, shipped}) {
+        if (QFileInfo::exists(manual) && QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) return;
+    }
     QMessageBox::information(
         this, tr("User manual"),
-        tr("The user manual is not there: %1 is missing or no browser opens it.").arg(inFolder));
+        tr("The user manual is not there: %1 and %2 are missing or no browser opens them.")
+            .arg(inFolder, shipped));
 }
 
 }  // namespace tallyhawk

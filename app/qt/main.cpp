@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <csignal>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 
 #include "app/platform/qsettings_backend.h"
@@ -14,6 +15,7 @@
 #include "app/qt/small_dialogs.h"
 #include "app/qt/splash.h"
 #include "app/session/start_up_checks.h"
+#include "core/work_folder.h"
 
 namespace tallyhawk {
 namespace {
@@ -28,10 +30,11 @@ bool DisplayIsUsable() {
     return !refused;
 }
 
-int RunWindow(const WindowOptions& options, const CExitSignals& exitSignals) {
+int RunWindow(const std::filesystem::path& folder, const WindowOptions& options,
+              const CExitSignals& exitSignals) {
     QSettingsBackend settings(options.settingsFile);
-    LoggerSession session(ProgramFolder(options.folder), settings);
-    CallbookLoader callbooks(options.folder);
+    LoggerSession session(ProgramFolder(folder), settings);
+    CallbookLoader callbooks(folder);
     session.SetCallbookLibraries(&callbooks);
     CLoggerDlg window(session, ReadSystemClock);
     window.openDialog = [&window, &settings](Dialog dialog) {
@@ -56,7 +59,16 @@ int Run(const WindowOptions& options) {
     if (!DisplayIsUsable()) return 1;
     if (options.splash) ShowSplash();
     if (exitSignals.Arrived()) return 0;
-    return RunWindow(options, exitSignals);
+    std::filesystem::path folder = options.folder;
+    if (options.home) {
+        const WorkFolder work = OpenWorkFolder(QCoreApplication::applicationFilePath().toStdString());
+        if (!work.error.empty()) {
+            std::cerr << "tallyhawk: " << work.error << "\n";
+            return 1;
+        }
+        folder = work.path;
+    }
+    return RunWindow(folder, options, exitSignals);
 }
 
 }  // namespace

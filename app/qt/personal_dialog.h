@@ -2,6 +2,8 @@
 // and the continent are usable. The main window reads the profile at its next start.
 #pragma once
 
+#include <QDialog>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <array>
 
@@ -15,10 +17,15 @@ class CPersonalDialog : public CSkinDialog {
 public:
     explicit CPersonalDialog(SettingsBackend& store, QWidget* parent = nullptr);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
     void Accept();
 
     SettingsBackend& m_store;
+    QFormLayout* m_form = nullptr;
     QLineEdit* m_callsign = nullptr;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_club = nullptr;

@@ -23,13 +23,13 @@ struct ColumnLook {
 };
 
 constexpr std::array<ColumnLook, 7> kColumns = {{
-    {"Call", QT_TRANSLATE_NOOP("CQsoEditDialog", "Call"), 110, 14},
-    {"Date", QT_TRANSLATE_NOOP("CQsoEditDialog", "Date"), 90, 10},
-    {"UTC", QT_TRANSLATE_NOOP("CQsoEditDialog", "UTC"), 60, 5},
-    {"Band", QT_TRANSLATE_NOOP("CQsoEditDialog", "Band"), 45, 3},
-    {"Mode", QT_TRANSLATE_NOOP("CQsoEditDialog", "Mode"), 45, 2},
-    {"Sent", QT_TRANSLATE_NOOP("CQsoEditDialog", "Sent"), 70, 6},
-    {"Rcvd", QT_TRANSLATE_NOOP("CQsoEditDialog", "Rcvd"), 70, 6},
+    {"Call", QT_TRANSLATE_NOOP("tallyhawk::CQsoEditDialog", "Call"), 110, 14},
+    {"Date", QT_TRANSLATE_NOOP("tallyhawk::CQsoEditDialog", "Date"), 90, 10},
+    {"UTC", QT_TRANSLATE_NOOP("tallyhawk::CQsoEditDialog", "UTC"), 60, 5},
+    {"Band", QT_TRANSLATE_NOOP("tallyhawk::CQsoEditDialog", "Band"), 45, 3},
+    {"Mode", QT_TRANSLATE_NOOP("tallyhawk::CQsoEditDialog", "Mode"), 45, 2},
+    {"Sent", QT_TRANSLATE_NOOP("tallyhawk::CQsoEditDialog", "Sent"), 70, 6},
+    {"Rcvd", QT_TRANSLATE_NOOP("tallyhawk::CQsoEditDialog", "Rcvd"), 70, 6},
 }};
 
 }  // namespace

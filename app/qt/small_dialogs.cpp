@@ -1,6 +1,7 @@
 // The main window's small dialogs.
 #include "app/qt/small_dialogs.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,7 +20,7 @@ void ShowMessage(QWidget* parent, const Message& message, bool russian) {
 }
 
 // Cancel on the left, confirm on the right, whatever the platform's usual order of buttons.
-bool ConfirmExit(QWidget* parent, bool russian) {
+bool ConfirmExit(QWidget* parent) {
     CSkinDialog box(parent);
     box.setObjectName(QStringLiteral("exitConfirmation"));
     box.setWindowTitle(QStringLiteral("Tallyhawk"));
@@ -27,7 +28,7 @@ bool ConfirmExit(QWidget* parent, bool russian) {
     layout->setContentsMargins(24, 16, 24, 14);
     layout->setSpacing(14);
     auto* question =
-        new QLabel(russian ? QStringLiteral("Выйти из программы?") : QStringLiteral("Exit Tallyhawk?"), &box);
+        new QLabel(QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit Tallyhawk?"), &box);
     QFont font = question->font();
     font.setPixelSize(15);
     font.setBold(true);
@@ -35,8 +36,8 @@ bool ConfirmExit(QWidget* parent, bool russian) {
     question->setAlignment(Qt::AlignCenter);
     layout->addWidget(question);
     auto* buttons = new QHBoxLayout;
-    auto* cancel = new QPushButton(russian ? QStringLiteral("Отмена") : QStringLiteral("Cancel"), &box);
-    auto* exit = new QPushButton(russian ? QStringLiteral("Выход") : QStringLiteral("Exit"), &box);
+    auto* cancel = new QPushButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Cancel"), &box);
+    auto* exit = new QPushButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit"), &box);
     exit->setDefault(true);
     QObject::connect(cancel, &QPushButton::clicked, &box, &QDialog::reject);
     QObject::connect(exit, &QPushButton::clicked, &box, &QDialog::accept);

@@ -110,7 +110,7 @@ void SaveExitQuestion(QWidget& window, const fs::path& output) {
         box->grab().save(QString::fromStdString((output / "exit_question.png").string()));
         box->close();
     });
-    (void)ConfirmExit(&window, false);
+    (void)ConfirmExit(&window);
 }
 
 void SaveGridStyles(CLoggerDlg& window, const fs::path& output) {
