@@ -173,6 +173,14 @@ QPolygonF LeftHalfOfTheHawk() {
                       {76, 92}, {88, 90}, {94, 95}, {100, 92}});
 }
 
+// The evening sky behind the pictures, from the top down to `height`.
+QLinearGradient DuskToNight(qreal height) {
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0, kDusk);
+    sky.setColorAt(1, kNight);
+    return sky;
+}
+
 // The program's name in yellow with a line or two under it, from `at` (the name's top left).
 void DrawName(QPainter& painter, const QPointF& at, int pixelSize, const QString& subtitle) {
     QFont font = painter.font();
@@ -233,11 +241,8 @@ QPixmap SplashPicture() {
     QPixmap pixmap = NewPixmap(size);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, kDusk);
-    sky.setColorAt(1, kNight);
     painter.setPen(QPen(kSkinColor, 3));
-    painter.setBrush(sky);
+    painter.setBrush(DuskToNight(size.height()));
     painter.drawRoundedRect(QRectF(1.5, 1.5, size.width() - 3, size.height() - 3), 28, 28);
     DrawHawkEmblem(painter, QRectF(18, 45, 170, 140), kHawkYellow, kPale);
     DrawName(painter, QPointF(204, 70), 40,
@@ -265,11 +270,8 @@ std::optional<QPixmap> ContestBanner(std::string_view code) {
     QPixmap pixmap = NewPixmap(kBannerSize);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient shade(0, 0, 0, kBannerSize.height());
-    shade.setColorAt(0, kDusk);
-    shade.setColorAt(1, kNight);
     painter.setPen(QPen(QColor(255, 255, 255, 50), 1));
-    painter.setBrush(shade);
+    painter.setBrush(DuskToNight(kBannerSize.height()));
     painter.drawRoundedRect(QRectF(0.5, 0.5, kBannerSize.width() - 1, kBannerSize.height() - 1), 9, 9);
     const QRectF emblem(12, 8, 36, 24);
     look->emblem == Emblem::Globe ? DrawGlobe(painter, emblem, *look) : DrawFlag(painter, emblem, *look);
