@@ -48,6 +48,8 @@ CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockRe
     m_hideToTray = AddMark(*form, QStringLiteral("Hide to tray"), values.hideToTray);
     m_russian = AddMark(*form, QStringLiteral("Russian"), values.russian);
     layout->addLayout(form);
+    m_rig = new CRigSettingsBox(values.rig);
+    layout->addWidget(m_rig);
     connect(AddButtons(*this, *layout, false), &QDialogButtonBox::accepted, this,
             &CConfigurationDialog::Accept);
 }
@@ -62,6 +64,7 @@ void CConfigurationDialog::Accept() {
     values.onTop = m_onTop->isChecked();
     values.hideToTray = m_hideToTray->isChecked();
     values.russian = m_russian->isChecked();
+    values.rig = m_rig->Values();
     m_message = ApplyConfigurationDialog(m_store, values);
     accept();
 }

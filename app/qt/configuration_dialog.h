@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <array>
 
+#include "app/qt/rig_settings_box.h"
 #include "app/session/settings_dialogs.h"
 
 namespace tallyhawk {
@@ -33,6 +34,7 @@ private:
     QCheckBox* m_onTop = nullptr;
     QCheckBox* m_hideToTray = nullptr;
     QCheckBox* m_russian = nullptr;
+    CRigSettingsBox* m_rig = nullptr;
     std::string m_message;
 };
 

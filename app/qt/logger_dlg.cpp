@@ -32,6 +32,7 @@ void CLoggerDlg::ConnectParts() {
     connect(m_tray, &CTrayIcon::aboutRequested, this, [this] { ShowAbout(this); });
     connect(m_tray, &CTrayIcon::settingsRequested, this, [this] { OpenDialog(Dialog::Configuration); });
     connect(m_tray, &CTrayIcon::exitRequested, this, &CLoggerDlg::RequestExit);
+    ConnectRig();
 }
 
 void CLoggerDlg::Start() {
@@ -43,6 +44,7 @@ void CLoggerDlg::Start() {
     m_listening = m_server.Listen();
     if (!m_listening) ShowNote(QStringLiteral("Settings messages are not received: ") + m_server.ErrorText());
     m_utcClock->Tick();  // with the time shift just loaded
+    FollowRigSettings();
     Render();
     FollowFocus();
     Play(effects);
@@ -78,6 +80,7 @@ void CLoggerDlg::Play(const Effects& effects) {
 
 void CLoggerDlg::ApplySettingsMessage(const QString& text) {
     m_session.ApplySettingsMessage(ToStdString(text));
+    FollowRigSettings();  // the configuration dialog may have switched the radio on or off
     ApplyOnTop();
     Render();
 }

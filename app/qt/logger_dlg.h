@@ -12,6 +12,7 @@
 #include "app/qt/grid_ctrl.h"
 #include "app/qt/known_calls_panel.h"
 #include "app/qt/rate_panel.h"
+#include "app/qt/rig_poller.h"
 #include "app/qt/settings_server.h"
 #include "app/qt/sound_player.h"
 #include "app/qt/tray_icon.h"
@@ -47,6 +48,7 @@ public:
     CButtonBar& Buttons() { return *m_buttons; }
     CSoundPlayer& Sounds() { return m_sounds; }
     bool ListensForSettings() const { return m_listening; }
+    CRigPoller& RigPoller() { return m_rigPoller; }
 
     // A settings message, from the server or from a dialog of this program.
     void ApplySettingsMessage(const QString& text);
@@ -75,6 +77,11 @@ private:
     enum class KeyUse { NotACommand, UsedUp, AlsoProcessed };
     KeyUse FilterKey(int key);
     void ScrollLogView(LogViewKey key);
+    // The radio (logger_dlg_rig.cpp): polled while rig control is on, followed by the entry row.
+    void ConnectRig();
+    void FollowRigSettings();
+    void OnRigReading(qint64 hertz, const QString& mode);
+    void OnRigNotConnected();
 
     void OnFieldEdited(Field field, const QString& text, std::size_t caret);
     void OnFieldEntered(Field field);
@@ -92,6 +99,7 @@ private:
     Clock m_clock;
     CSoundPlayer m_sounds;
     CSettingsServer m_server;
+    CRigPoller m_rigPoller;
     CTrayIcon* m_tray = nullptr;
     QLabel* m_banner = nullptr;
     CUtcClock* m_utcClock = nullptr;

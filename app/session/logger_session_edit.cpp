@@ -19,6 +19,7 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
                                    m_settings.station.callsign, m_settings.setup.transmitterId,
                                    EditorExchangeRuleFor(m_settings.setup.contest)};
     ContactEditResult result = tallyhawk::SaveEditedContact(target, typed);
+    if (result.outcome == ContactEditOutcome::Done) EditContactFrequency(typed);
     RefreshLogView();
     RecountRates();
     return result;
@@ -26,6 +27,7 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
 
 ContactEditResult LoggerSession::DeleteContact(std::size_t number) {
     ContactEditResult result = tallyhawk::DeleteContact(ContactFilesFor(m_folder, m_settings.station.callsign), number);
+    if (result.outcome == ContactEditOutcome::Done) DeleteContactFrequency(number);
     RefreshLogView();
     RecountRates();
     return result;
