@@ -24,7 +24,9 @@ std::string FieldThenBlank(std::string_view text, ColumnRange field) {
     return PadRight(text, Width(field) - 1) + " ";
 }
 
-std::string FieldText(std::string_view line, ColumnRange field) { return std::string(TrimBlanks(Cut(line, field))); }
+std::string FieldText(std::string_view line, ColumnRange field) {
+    return std::string(TrimBlanks(Cut(line, field)));
+}
 
 std::optional<Hertz> ParseHertz(std::string_view text) {
     if (text.empty() || text.size() > kLongestHertz || !IsAllDigits(text)) return std::nullopt;
@@ -60,7 +62,8 @@ std::vector<ContactFrequency> LoggedKeys(std::string_view contestLog) {
     while (const auto line = lines.Next()) {
         if (!line->text.starts_with(kQsoMark)) continue;
         keys.push_back({std::nullopt, KeyCall(Cut(line->text, WithoutClosingBlank(qso_columns::kWorkedCall))),
-                        FieldText(line->text, qso_columns::kDate), FieldText(line->text, qso_columns::kTime)});
+                        FieldText(line->text, qso_columns::kDate),
+                        FieldText(line->text, qso_columns::kTime)});
     }
     return keys;
 }
@@ -102,7 +105,8 @@ std::optional<Hertz> LoggedContactFrequency(const ProgramFolder& folder, std::st
     return frequencies[number - 1];
 }
 
-std::vector<std::optional<Hertz>> LoggedContactFrequencies(const ProgramFolder& folder, std::string_view ownCall) {
+std::vector<std::optional<Hertz>> LoggedContactFrequencies(const ProgramFolder& folder,
+                                                           std::string_view ownCall) {
     std::vector<std::optional<Hertz>> frequencies;
     for (const auto& record : ParseFrequencyFile(ReadFileOrEmpty(ContactFrequencyPath(folder, ownCall)))) {
         frequencies.push_back(record.hertz);
@@ -110,7 +114,8 @@ std::vector<std::optional<Hertz>> LoggedContactFrequencies(const ProgramFolder& 
     return frequencies;
 }
 
-bool StoreContactFrequency(const std::filesystem::path& path, std::size_t number, const ContactFrequency& record) {
+bool StoreContactFrequency(const std::filesystem::path& path, std::size_t number,
+                           const ContactFrequency& record) {
     if (number == 0) return false;
     const std::string line = FormatFrequencyRecord(record) + "\r\n";
     // The usual case, one more contact after those already kept, costs one append.

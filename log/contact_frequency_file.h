@@ -56,7 +56,8 @@ std::optional<Hertz> LoggedContactFrequency(const ProgramFolder& folder, std::st
                                             std::size_t number);
 
 // The frequencies of all contacts at once, in log order (entry n-1 for contact n), for the exports.
-std::vector<std::optional<Hertz>> LoggedContactFrequencies(const ProgramFolder& folder, std::string_view ownCall);
+std::vector<std::optional<Hertz>> LoggedContactFrequencies(const ProgramFolder& folder,
+                                                           std::string_view ownCall);
 
 // Writes record `number` after a save: appended when the file holds the records before it, otherwise
 // the file is first brought to `number - 1` records (blank records for contacts logged without a

@@ -1,6 +1,5 @@
 // LoggerSession: following the radio, and the side file that keeps each contact's exact frequency.
 #include "app/session/logger_session.h"
-
 #include "database/contest_index.h"
 #include "log/contact_frequency_file.h"
 
@@ -55,7 +54,8 @@ void LoggerSession::EditContactFrequency(const EditTransfer& typed) const {
 }
 
 void LoggerSession::DeleteContactFrequency(std::size_t number) const {
-    (void)tallyhawk::DeleteContactFrequency(ContactFrequencyPath(m_folder, m_settings.station.callsign), number);
+    (void)tallyhawk::DeleteContactFrequency(ContactFrequencyPath(m_folder, m_settings.station.callsign),
+                                            number);
 }
 
 void LoggerSession::RealignContactFrequencies(std::string_view contestLog) const {

@@ -11,11 +11,11 @@ namespace {
 
 // Hamlib's mode names that a contest logs, and their entry codes.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 24> kRigModes = {{
-    {"CW", "CW"},      {"CWR", "CW"},     {"CWN", "CW"},     {"USB", "PH"},     {"LSB", "PH"},
-    {"AM", "PH"},      {"FM", "PH"},      {"AMS", "PH"},     {"FMN", "PH"},     {"AM-N", "PH"},
-    {"DSB", "PH"},     {"SAM", "PH"},     {"ECSSUSB", "PH"}, {"ECSSLSB", "PH"}, {"RTTY", "RY"},
-    {"RTTYR", "RY"},   {"PKTUSB", "RY"},  {"PKTLSB", "RY"},  {"PKTFM", "RY"},   {"PKTFMN", "RY"},
-    {"PKTAM", "RY"},   {"DD", "RY"},      {"PSK", "PS"},     {"PSKR", "PS"},
+    {"CW", "CW"},    {"CWR", "CW"},    {"CWN", "CW"},     {"USB", "PH"},     {"LSB", "PH"},
+    {"AM", "PH"},    {"FM", "PH"},     {"AMS", "PH"},     {"FMN", "PH"},     {"AM-N", "PH"},
+    {"DSB", "PH"},   {"SAM", "PH"},    {"ECSSUSB", "PH"}, {"ECSSLSB", "PH"}, {"RTTY", "RY"},
+    {"RTTYR", "RY"}, {"PKTUSB", "RY"}, {"PKTLSB", "RY"},  {"PKTFM", "RY"},   {"PKTFMN", "RY"},
+    {"PKTAM", "RY"}, {"DD", "RY"},     {"PSK", "PS"},     {"PSKR", "PS"},
 }};
 
 }  // namespace

@@ -18,7 +18,8 @@ RigSettings LoadRigSettings(const SettingsBackend& backend) {
     RigSettings settings;
     settings.enabled = StoredNumber(backend, setting::kRigControl) != 0;
     settings.model = StoredNumber(backend, setting::kRigModel);
-    settings.port = ReadSetting(backend, setting::kRigPort).value_or(std::string(setting::kRigPort.Definition().firstRunDefault));
+    settings.port = ReadSetting(backend, setting::kRigPort)
+                        .value_or(std::string(setting::kRigPort.Definition().firstRunDefault));
     settings.speed = StoredNumber(backend, setting::kRigSpeed);
     return settings;
 }

@@ -16,9 +16,8 @@ struct SettingDefinition {
     std::string_view name;
     SettingType type;
     std::size_t size;                  // string buffer size in bytes, terminator included; 4 for integers
-    std::string_view firstRunDefault;
-    // False: not written at the first run; the default then stands for a value never stored.
-    bool createdOnFirstRun = true;
+    std::string_view firstRunDefault;  // also what a value never stored reads as
+    bool createdOnFirstRun = true;     // false: not written at the first run
 };
 
 // The values of the "Settings" group, in their stored order: the one table of their names, types,
@@ -47,7 +46,7 @@ inline constexpr std::array<SettingDefinition, 23> kSettingDefinitions = {{
     {"RigControl", SettingType::Integer, 4, "0", false},  // non-zero: the window follows the radio
     {"RigModel", SettingType::Integer, 4, "2", false},    // Hamlib's model number; 2 is "NET rigctl"
     {"RigPort", SettingType::String, 100, "localhost:4532", false},  // serial device or host:port
-    {"RigSpeed", SettingType::Integer, 4, "0", false},    // serial speed in baud; 0: the radio's default
+    {"RigSpeed", SettingType::Integer, 4, "0", false},  // serial speed in baud; 0: the radio's default
 }};
 
 struct ColorDefinition {

@@ -49,7 +49,8 @@ protected:
         if (::access(program.c_str(), X_OK) != 0) return false;
         const std::string portText = std::to_string(port);
         const char* argv[] = {"rigctld", "-m", "1", "-T", "127.0.0.1", "-t", portText.c_str(), nullptr};
-        if (::posix_spawn(&m_rigctld, program.c_str(), nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+        if (::posix_spawn(&m_rigctld, program.c_str(), nullptr, nullptr, const_cast<char**>(argv), environ) !=
+            0)
             return false;
         return true;
     }
@@ -63,8 +64,8 @@ TEST_F(RigCommandTest, PrintsTheDummyRadiosFrequencyAndModeOnce) {
     UsePort(port);
     testing::ProcessResult set;
     for (int attempt = 0; attempt < 50; ++attempt) {  // until rigctld listens
-        set = testing::RunProcess("/usr/bin/rigctl",
-                                  {"-m", "2", "-r", "localhost:" + std::to_string(port), "F", "14025000", "M", "USB", "2400"});
+        set = testing::RunProcess("/usr/bin/rigctl", {"-m", "2", "-r", "localhost:" + std::to_string(port),
+                                                      "F", "14025000", "M", "USB", "2400"});
         if (set.exitCode == 0) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }

@@ -66,7 +66,8 @@ private:
 void RigTest::init() {
     m_rigctld = QStandardPaths::findExecutable(QStringLiteral("rigctld"));
     m_rigctl = QStandardPaths::findExecutable(QStringLiteral("rigctl"));
-    if (m_rigctld.isEmpty() || m_rigctl.isEmpty()) QSKIP("rigctld and rigctl (libhamlib-utils) are not installed");
+    if (m_rigctld.isEmpty() || m_rigctl.isEmpty())
+        QSKIP("rigctld and rigctl (libhamlib-utils) are not installed");
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     for (const char* folder : {"dxcc", "database", "statistics"})
@@ -77,13 +78,20 @@ void RigTest::init() {
     }
     m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
     (void)LoadSettings(*m_settings, FixedClock());  // past the first run
-    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"}, {"Contest", "CQ"}, {"Band", "40"},
-                                      {"Mode", "CW"}, {"Date", "2002-02-16"}, {"TimeShift", "+0"},
-                                      {"CDROM", "none"}, {"CQZone", "16"}, {"Continent", "EU"}}) {
+    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"},
+                                      {"Contest", "CQ"},
+                                      {"Band", "40"},
+                                      {"Mode", "CW"},
+                                      {"Date", "2002-02-16"},
+                                      {"TimeShift", "+0"},
+                                      {"CDROM", "none"},
+                                      {"CQZone", "16"},
+                                      {"Continent", "EU"}}) {
         m_settings->WriteString(kSettingsGroup, name, value);
     }
     m_port = FreeLocalPort();
-    StoreRigSettings(*m_settings, {.enabled = true, .model = 2, .port = "localhost:" + std::to_string(m_port)});
+    StoreRigSettings(*m_settings,
+                     {.enabled = true, .model = 2, .port = "localhost:" + std::to_string(m_port)});
     StartRigctld();
 }
 
