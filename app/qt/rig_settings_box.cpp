@@ -1,7 +1,8 @@
 // CRigSettingsBox: the radio's settings in the configuration dialog.
 #include "app/qt/rig_settings_box.h"
 
-#include <QFormLayout>
+#include <QEvent>
+#include <QLabel>
 
 #include "app/qt/dialog_parts.h"
 #include "app/session/settings_dialogs.h"
@@ -14,23 +15,41 @@ constexpr std::size_t kSpeedDigits = 6;
 
 int NumberOf(const QLineEdit& field) { return field.text().trimmed().toInt(); }
 
+// The label of the form's row that holds `field`.
+void SetRowLabel(QFormLayout& form, QWidget* field, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(form.labelForField(field))) label->setText(text);
+}
+
 }  // namespace
 
-CRigSettingsBox::CRigSettingsBox(const RigSettings& values, QWidget* parent)
-    : QGroupBox(QStringLiteral("Radio (Hamlib)"), parent) {
-    auto* form = new QFormLayout(this);
-    m_enabled = new QCheckBox(QStringLiteral("Follow the radio"));
-    m_enabled->setObjectName(m_enabled->text());
+CRigSettingsBox::CRigSettingsBox(const RigSettings& values, QWidget* parent) : QGroupBox(parent) {
+    m_form = new QFormLayout(this);
+    m_enabled = new QCheckBox;
+    m_enabled->setObjectName(QStringLiteral("Follow the radio"));
     m_enabled->setChecked(values.enabled);
-    form->addRow(m_enabled);
-    m_model = AddField(*form, QStringLiteral("Rig model"), std::to_string(values.model), kModelDigits,
+    m_form->addRow(m_enabled);
+    m_model = AddField(*m_form, QStringLiteral("Rig model"), std::to_string(values.model), kModelDigits,
                        Characters::Digits);
-    m_model->setToolTip(QStringLiteral("Hamlib's model number (rigctl -l lists them); 2 is NET rigctl"));
-    m_port = AddField(*form, QStringLiteral("Rig port"), values.port, SettingTextLimit(setting::kRigPort));
-    m_port->setToolTip(QStringLiteral("A serial device such as /dev/ttyUSB0, or host:port for NET rigctl"));
-    m_speed = AddField(*form, QStringLiteral("Rig speed"), std::to_string(values.speed), kSpeedDigits,
+    m_port = AddField(*m_form, QStringLiteral("Rig port"), values.port, SettingTextLimit(setting::kRigPort));
+    m_speed = AddField(*m_form, QStringLiteral("Rig speed"), std::to_string(values.speed), kSpeedDigits,
                        Characters::Digits);
-    m_speed->setToolTip(QStringLiteral("Serial speed in baud; 0 keeps the radio's default"));
+    Retranslate();
+}
+
+void CRigSettingsBox::Retranslate() {
+    setTitle(tr("Radio (Hamlib)"));
+    m_enabled->setText(tr("Follow the radio"));
+    SetRowLabel(*m_form, m_model, tr("Rig model"));
+    SetRowLabel(*m_form, m_port, tr("Rig port"));
+    SetRowLabel(*m_form, m_speed, tr("Rig speed"));
+    m_model->setToolTip(tr("Hamlib's model number (rigctl -l lists them); 2 is NET rigctl"));
+    m_port->setToolTip(tr("A serial device such as /dev/ttyUSB0, or host:port for NET rigctl"));
+    m_speed->setToolTip(tr("Serial speed in baud; 0 keeps the radio's default"));
+}
+
+void CRigSettingsBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QGroupBox::changeEvent(event);
 }
 
 RigSettings CRigSettingsBox::Values() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 
@@ -17,7 +18,13 @@ public:
 
     RigSettings Values() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
+
+    QFormLayout* m_form = nullptr;
     QCheckBox* m_enabled = nullptr;
     QLineEdit* m_model = nullptr;
     QLineEdit* m_port = nullptr;
