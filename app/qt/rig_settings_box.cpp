@@ -2,7 +2,6 @@
 #include "app/qt/rig_settings_box.h"
 
 #include <QEvent>
-#include <QLabel>
 
 #include "app/qt/dialog_parts.h"
 #include "app/session/settings_dialogs.h"
@@ -14,11 +13,6 @@ constexpr std::size_t kModelDigits = 5;
 constexpr std::size_t kSpeedDigits = 6;
 
 int NumberOf(const QLineEdit& field) { return field.text().trimmed().toInt(); }
-
-// The label of the form's row that holds `field`.
-void SetRowLabel(QFormLayout& form, QWidget* field, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(form.labelForField(field))) label->setText(text);
-}
 
 }  // namespace
 
@@ -39,9 +33,9 @@ CRigSettingsBox::CRigSettingsBox(const RigSettings& values, QWidget* parent) : Q
 void CRigSettingsBox::Retranslate() {
     setTitle(tr("Radio (Hamlib)"));
     m_enabled->setText(tr("Follow the radio"));
-    SetRowLabel(*m_form, m_model, tr("Rig model"));
-    SetRowLabel(*m_form, m_port, tr("Rig port"));
-    SetRowLabel(*m_form, m_speed, tr("Rig speed"));
+    SetLabel(*m_form, m_model, tr("Rig model"));
+    SetLabel(*m_form, m_port, tr("Rig port"));
+    SetLabel(*m_form, m_speed, tr("Rig speed"));
     m_model->setToolTip(tr("Hamlib's model number (rigctl -l lists them); 2 is NET rigctl"));
     m_port->setToolTip(tr("A serial device such as /dev/ttyUSB0, or host:port for NET rigctl"));
     m_speed->setToolTip(tr("Serial speed in baud; 0 keeps the radio's default"));
