@@ -1,6 +1,7 @@
 // The radio through Hamlib.
 #include "app/platform/hamlib_rig.h"
 
+#include <clocale>
 #include <cmath>
 #include <string>
 
@@ -27,6 +28,9 @@ void SetConf(RIG* rig, const char* name, const std::string& value) {
 HamlibRig::HamlibRig(RigSettings settings) : m_settings(std::move(settings)) {
     // Hamlib writes its progress to stderr unless told otherwise; the window has its own note line.
     rig_set_debug(RIG_DEBUG_NONE);
+    // Opening a radio, Hamlib switches LC_NUMERIC to "C" and back to the name it read before, which the
+    // switch has freed. With "C" already in force the switch changes nothing and frees nothing.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 HamlibRig::~HamlibRig() { Close(); }

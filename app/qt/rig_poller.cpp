@@ -5,13 +5,13 @@
 
 namespace tallyhawk {
 
+// The radio is made here, on the user-interface thread, because making it sets the process's locale.
 CRigWorker::CRigWorker(RigSettings settings, std::chrono::milliseconds interval)
-    : m_settings(std::move(settings)), m_interval(interval) {}
+    : m_rig(std::make_unique<HamlibRig>(settings)), m_interval(interval) {}
 
 CRigWorker::~CRigWorker() = default;
 
 void CRigWorker::Begin() {
-    m_rig = std::make_unique<HamlibRig>(m_settings);
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &CRigWorker::Poll);
     m_timer->start(m_interval);

@@ -34,9 +34,8 @@ signals:
 private:
     void Poll();
 
-    RigSettings m_settings;
-    std::chrono::milliseconds m_interval;
     std::unique_ptr<HamlibRig> m_rig;
+    std::chrono::milliseconds m_interval;
     QTimer* m_timer = nullptr;
     std::optional<RigReading> m_last;  // while the radio answers
     bool m_reportedDown = false;
