@@ -2,11 +2,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tallyhawk {
+
+using Hertz = std::int64_t;
 
 enum class Band { M10, M15, M20, M40, M80, M160 };
 
@@ -26,6 +29,9 @@ int BandIndex(Band band);                       // 0 for 10 m .. 5 for 160 m
 std::optional<Band> BandFromShortCode(std::string_view code);
 std::optional<Band> BandFromListText(std::string_view text);
 std::optional<Band> BandFromLogKey(std::string_view key);
+
+// The contest band a frequency lies in; nothing outside the six bands (the WARC bands included).
+std::optional<Band> BandOfFrequency(Hertz frequency);
 
 // Short code to the 6-character log frequency; any unknown code gives "***** ".
 std::string_view FrequencyTextForShortCode(std::string_view code);

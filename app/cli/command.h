@@ -72,5 +72,6 @@ int RunDelete(CommandContext& context);
 int RunSend(CommandContext& context);
 int RunScp(CommandContext& context);
 int RunRate(CommandContext& context);
+int RunRig(CommandContext& context);
 
 }  // namespace tallyhawk::cli

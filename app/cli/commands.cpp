@@ -43,7 +43,10 @@ constexpr std::string_view kSetHelp =
     "Writes values of the settings store. Names are those of the window's settings, for example\n"
     "    tallyhawk-cli set Callsign=DL1XYZ Contest=CQ Band=20 Mode=CW Continent=EU CQZone=14\n"
     "Settings: Callsign Name Club Address CQZone Continent CDROM Disk Date RealTimeMode Band Mode\n"
-    "Contest TimeShift HideToTray TranceiverID Language CheckConfigOnStart SetWindowOnTop.\n"
+    "Contest TimeShift HideToTray TranceiverID Language CheckConfigOnStart SetWindowOnTop, and the\n"
+    "radio's: RigControl (1: the window follows the radio), RigModel (Hamlib's model number, 2 is\n"
+    "NET rigctl), RigPort (a serial device or host:port, default localhost:4532), RigSpeed (baud, 0 for\n"
+    "the radio's default).\n"
     "Colours: GridBackColor GridTextColor GridBackColorSel GridTextColorSel GridBackColorFix\n"
     "GridTextColorFix GridBackColorWorked GridBackColorNotWorked ColorText AlarmColor InfoColor\n"
     "EditColorBack EditColorText GridStyle. Integer values must be numbers; a text longer than the\n"
@@ -228,6 +231,17 @@ constexpr std::string_view kRateHelp =
     "A contact on no contest band counts in Total only; one whose date or time cannot be read counts\n"
     "nowhere.\n";
 
+constexpr std::string_view kRigHelp =
+    "usage: tallyhawk-cli rig\n"
+    "\n"
+    "Asks the radio of the settings RigModel, RigPort and RigSpeed once, whether RigControl is on or not,\n"
+    "and prints one TAB-separated line: the frequency in Hz, Hamlib's name of the mode, the contest band\n"
+    "and the entry mode the window would take from them (each empty when there is none):\n"
+    "    $ tallyhawk-cli rig\n"
+    "    14025000<TAB>USB<TAB>20<TAB>PH\n"
+    "\n"
+    "Exit status: 0 printed, 1 \"radio not connected\" (the radio or rigctld did not answer), 2 usage error.\n";
+
 constexpr std::array kCommands = {
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
     Command{"score", "print the score summary and the claimed score", kScoreHelp, RunScore},
@@ -249,6 +263,7 @@ constexpr std::array kCommands = {
     Command{"send", "send a settings message to the running window", kSendHelp, RunSend},
     Command{"scp", "print the known calls containing a text, or one character away (--n1)", kScpHelp, RunScp},
     Command{"rate", "print the contact rates and the contacts per hour and band", kRateHelp, RunRate},
+    Command{"rig", "print the radio's frequency and mode once", kRigHelp, RunRig},
 };
 
 }  // namespace

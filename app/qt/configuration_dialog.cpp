@@ -52,6 +52,8 @@ CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockRe
     m_hideToTray = AddMark(*m_form, QStringLiteral("Hide to tray"), values.hideToTray);
     m_russian = AddMark(*m_form, QStringLiteral("Russian"), values.russian);
     layout->addLayout(m_form);
+    m_rig = new CRigSettingsBox(values.rig);
+    layout->addWidget(m_rig);
     connect(AddButtons(*this, *layout, false), &QDialogButtonBox::accepted, this,
             &CConfigurationDialog::Accept);
     Retranslate();
@@ -90,6 +92,7 @@ void CConfigurationDialog::Accept() {
     values.onTop = m_onTop->isChecked();
     values.hideToTray = m_hideToTray->isChecked();
     values.russian = m_russian->isChecked();
+    values.rig = m_rig->Values();
     m_message = ApplyConfigurationDialog(m_store, values);
     accept();
 }

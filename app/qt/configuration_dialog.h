@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <array>
 
+#include "app/qt/rig_settings_box.h"
 #include "app/qt/skin.h"
 #include "app/session/settings_dialogs.h"
 
@@ -41,6 +42,7 @@ private:
     QCheckBox* m_onTop = nullptr;
     QCheckBox* m_hideToTray = nullptr;
     QCheckBox* m_russian = nullptr;
+    CRigSettingsBox* m_rig = nullptr;
     std::string m_message;
 };
 

@@ -34,6 +34,7 @@ void CLoggerDlg::ConnectParts() {
     connect(m_tray, &CTrayIcon::aboutRequested, this, [this] { CAboutBox(this).exec(); });
     connect(m_tray, &CTrayIcon::settingsRequested, this, [this] { OpenDialog(Dialog::Configuration); });
     connect(m_tray, &CTrayIcon::exitRequested, this, &CLoggerDlg::RequestExit);
+    ConnectRig();
 }
 
 void CLoggerDlg::Start() {
@@ -51,6 +52,7 @@ void CLoggerDlg::Start() {
     if (!m_listening) ShowNote(QT_TR_NOOP("Settings messages are not received: %1"), m_server.ErrorText());
     if (m_session.Options().checkConfigOnStart) OpenDialog(Dialog::Configuration);
     m_utcClock->Tick();  // with the time shift just loaded
+    FollowRigSettings();
     Render();
     FollowFocus();
     // MASTER.SCP is read once the window is up, so the first typed call does not wait for it.
@@ -127,6 +129,7 @@ void CLoggerDlg::Play(const Effects& effects) {
 
 void CLoggerDlg::ApplySettingsMessage(const QString& text) {
     m_session.ApplySettingsMessage(ToStdString(text));
+    FollowRigSettings();  // the configuration dialog may have switched the radio on or off
     ApplyOnTop();
     ApplyContest();
     Render();

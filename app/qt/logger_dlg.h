@@ -12,6 +12,7 @@
 #include "app/qt/grid_ctrl.h"
 #include "app/qt/known_calls_panel.h"
 #include "app/qt/rate_panel.h"
+#include "app/qt/rig_poller.h"
 #include "app/qt/settings_server.h"
 #include "app/qt/skin.h"
 #include "app/qt/sound_player.h"
@@ -51,6 +52,7 @@ public:
     const QMenu& TrayMenu() const { return m_tray->Menu(); }
     CSoundPlayer& Sounds() { return m_sounds; }
     bool ListensForSettings() const { return m_listening; }
+    CRigPoller& RigPoller() { return m_rigPoller; }
 
     // A settings message, from the server or from a dialog of this program.
     void ApplySettingsMessage(const QString& text);
@@ -103,6 +105,11 @@ private:
     enum class KeyUse { NotACommand, UsedUp, AlsoProcessed };
     KeyUse FilterKey(int key);
     void ScrollLogView(LogViewKey key);
+    // The radio (logger_dlg_rig.cpp): polled while rig control is on, followed by the entry row.
+    void ConnectRig();
+    void FollowRigSettings();
+    void OnRigReading(qint64 hertz, const QString& mode);
+    void OnRigNotConnected();
 
     void OnFieldEdited(Field field, const QString& text, std::size_t caret);
     void OnFieldEntered(Field field);
@@ -124,6 +131,7 @@ private:
     CSoundPlayer m_sounds;
     CSettingsServer m_server;
     CBackgroundDrag m_drag;
+    CRigPoller m_rigPoller;
     CTrayIcon* m_tray = nullptr;
     QLabel* m_banner = nullptr;
     std::string m_bannerCode;  // the contest whose banner is shown

@@ -121,6 +121,7 @@ Effects LoggerSession::SaveContact() {
     if (!HasRoomForContact(qso, logPath)) return RefuseUnwritableLog(logPath);
     RecordStatistics(qso);
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
+    KeepContactFrequency(qso);
     m_qsoCounters.Increment(qso.band);
     CountRate(qso);
     ShowScore();
@@ -187,25 +188,34 @@ Effects LoggerSession::RefuseWithoutStationCall() {
 }
 
 void LoggerSession::ApplySettingsMessage(std::string_view text) {
-    const auto message = ParseSettingsMessage(text);
-    if (!message) return;
+    if (const auto message = ParseSettingsMessage(text)) ApplySettings(*message);
+}
+
+void LoggerSession::ApplySettings(const SettingsMessage& message) {
     ProgramOptions& options = m_settings.options;
-    options.onTop = message->onTop;
-    options.hideToTray = message->hideToTray;
-    m_settings.setup.realTimeMode = message->realTimeMode;
-    if (message->date) m_screen.entry[Field::Date] = *message->date;
-    if (message->band) {
-        m_screen.entry[Field::Band] = *message->band;
+    options.onTop = message.onTop;
+    options.hideToTray = message.hideToTray;
+    m_settings.setup.realTimeMode = message.realTimeMode;
+    if (message.date) m_screen.entry[Field::Date] = *message.date;
+    if (message.band) {
+        m_screen.entry[Field::Band] = *message.band;
         ShowScore();
     }
-    if (message->mode) m_screen.entry[Field::Mode] = *message->mode;
-    if (message->contest) {
+    if (message.mode) m_screen.entry[Field::Mode] = *message.mode;
+    if (message.contest) {
         // The exchange limits and the oblast names stay as start-up set them.
-        m_settings.setup.contest = *message->contest;
-        m_entryRules.exchangeTakesLetters = ExchangeTakesLetters(*message->contest);
+        m_settings.setup.contest = *message.contest;
+        m_entryRules.exchangeTakesLetters = ExchangeTakesLetters(*message.contest);
     }
-    if (message->callbookType) options.callbookType = *message->callbookType;
-    if (message->diskLetter) options.callbookDrive = CallbookDrive(*message->diskLetter, options.callbookType);
+    if (message.callbookType) options.callbookType = *message.callbookType;
+    if (message.diskLetter) options.callbookDrive = CallbookDrive(*message.diskLetter, options.callbookType);
+}
+
+// A message that sets nothing: the flags, which every message sets, as they are now.
+SettingsMessage LoggerSession::FlagsAsTheyAre() const {
+    return SettingsMessage{.onTop = m_settings.options.onTop,
+                           .hideToTray = m_settings.options.hideToTray,
+                           .realTimeMode = m_settings.setup.realTimeMode};
 }
 
 bool LoggerSession::SyncContestLog() const {

@@ -14,7 +14,10 @@
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
 #include "app/session/entry_rules.h"
+#include "app/session/rig_following.h"
+#include "app/session/rig_settings.h"
 #include "app/session/settings_backend.h"
+#include "app/session/settings_message.h"
 #include "app/session/settings_store.h"
 #include "callsign/call_info.h"
 #include "callsign/country_table.h"
@@ -95,6 +98,18 @@ public:
 
     // A settings message from a settings dialog or another process; ignored without "settings:".
     void ApplySettingsMessage(std::string_view text);
+
+    // The radio (logger_session_rig.cpp). A poll's reading: when the radio moved to another contest band
+    // or mode, the entry row's band and mode follow as a settings message would set them; each saved
+    // contact then keeps the radio's frequency when it lies in the contact's band.
+    Effects FollowRig(const RigReading& reading);
+    // A poll that did not reach the radio: the note "radio not connected" once, saves without frequency.
+    Effects RigNotConnected();
+    // The radio's settings as stored now (the configuration dialog or `set` may have changed them).
+    RigSettings StoredRigSettings() const { return LoadRigSettings(m_settingsBackend); }
+    // Rig control switched off: the radio is forgotten until the next reading.
+    void ForgetRig() { m_rig = RigState{}; }
+    const RigState& Rig() const { return m_rig; }
 
     // Whether the exchange fields take letters in the current contest (otherwise digits only).
     bool ExchangeAcceptsLetters() const { return m_entryRules.exchangeTakesLetters; }
@@ -229,6 +244,13 @@ private:
     void RemoveDerivedFiles() const;
     void RecountLog(std::string_view log, const std::function<void(int)>& progress);
 
+    void ApplySettings(const SettingsMessage& message);
+    SettingsMessage FlagsAsTheyAre() const;
+    void KeepContactFrequency(const QsoRecord& qso) const;             // logger_session_rig.cpp
+    void EditContactFrequency(const EditTransfer& typed) const;        // logger_session_rig.cpp
+    void DeleteContactFrequency(std::size_t number) const;             // logger_session_rig.cpp
+    void RealignContactFrequencies(std::string_view contestLog) const; // logger_session_rig.cpp
+
     void RepairTimeField();
     Effects RefuseIncompleteRow();
     Effects RefuseWithoutStationCall();
@@ -257,6 +279,7 @@ private:
     std::optional<ScpIndex> m_knownCalls;  // MASTER.SCP, read once when first needed
     RateWindow m_rateWindow;
     StatisticsRecount m_recount;  // the index buffers and multiplier copies of a reload
+    RigState m_rig;
 };
 
 // "Missing DXCC tables!": shown at start-up when the program folder has no "dxcc" folder.

@@ -29,6 +29,7 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
                                    m_settings.station.callsign, m_settings.setup.transmitterId,
                                    EditorExchange()};
     ContactEditResult result = tallyhawk::SaveEditedContact(target, typed);
+    if (result.outcome == ContactEditOutcome::Done) EditContactFrequency(typed);
     RefreshLogView();
     RecountRates();
     return result;
@@ -36,6 +37,7 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
 
 ContactEditResult LoggerSession::DeleteContact(std::size_t number) {
     ContactEditResult result = tallyhawk::DeleteContact(ContactFilesFor(m_folder, m_settings.station.callsign), number);
+    if (result.outcome == ContactEditOutcome::Done) DeleteContactFrequency(number);
     // The log is shorter now: rows below the last contact would still show the ones that moved up.
     SetupViews(ViewSelection::LogView);
     RefreshLogView();

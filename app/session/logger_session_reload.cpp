@@ -38,6 +38,7 @@ ReloadResult LoggerSession::ReloadContestLog(const std::function<void(int)>& pro
     } else if (const auto log = ReadFile(logPath)) {
         StartFromNothing();
         RecountLog(*log, progress);
+        RealignContactFrequencies(*log);
         RefreshLogView();
         ShowScore();
         RecountRates();

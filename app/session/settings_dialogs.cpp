@@ -171,6 +171,7 @@ ConfigurationDialogValues OpenConfigurationDialog(const SettingsBackend& store, 
     values.russian = ReadSettingFlag(store, setting::kLanguage);
     values.checkOnStart = ReadSettingFlag(store, setting::kCheckConfigOnStart);
     values.onTop = ReadSettingFlag(store, setting::kSetWindowOnTop);
+    values.rig = LoadRigSettings(store);
     return values;
 }
 
@@ -198,6 +199,7 @@ std::string ApplyConfigurationDialog(SettingsBackend& store, const Configuration
         WriteSettingFlag(store, mark.first, on);
         if (on) message += mark.second;
     }
+    StoreRigSettings(store, values.rig);
     return message + "\n";
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/session/rig_settings.h"
 #include "app/session/settings_backend.h"
 #include "app/session/settings_store.h"
 #include "core/clock.h"
@@ -45,7 +46,8 @@ PersonalDialogValues OpenPersonalDialog(const SettingsBackend& store);
 // whether the dialog may close: a call of 3 or more characters, a zone and a continent.
 [[nodiscard]] bool ApplyPersonalDialog(SettingsBackend& store, PersonalDialogValues& values);
 
-// The configuration dialog: callbook, transmitter id, time shift, window options, language.
+// The configuration dialog: callbook, transmitter id, time shift, window options, language, and the
+// radio (stored only; the settings message does not carry it).
 enum class CallbookChoice { Rac, Qrz, None };
 
 struct ConfigurationDialogValues {
@@ -53,6 +55,7 @@ struct ConfigurationDialogValues {
     std::string shiftSign, shiftHours, shiftMinutes;
     CallbookChoice callbook = CallbookChoice::None;
     bool checkOnStart = false, onTop = false, hideToTray = false, russian = false;
+    RigSettings rig;
 };
 
 ConfigurationDialogValues OpenConfigurationDialog(const SettingsBackend& store, const ClockReading& now);

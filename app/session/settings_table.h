@@ -16,13 +16,14 @@ struct SettingDefinition {
     std::string_view name;
     SettingType type;
     std::size_t size;                  // string buffer size in bytes, terminator included; 4 for integers
-    std::string_view firstRunDefault;  // "" with `createdOnFirstRun` false: not created
-    bool createdOnFirstRun = true;
+    std::string_view firstRunDefault;  // also what a value never stored reads as
+    bool createdOnFirstRun = true;     // false: not written at the first run
 };
 
 // The values of the "Settings" group, in their stored order: the one table of their names, types,
-// sizes and first-run defaults.
-inline constexpr std::array<SettingDefinition, 19> kSettingDefinitions = {{
+// sizes and first-run defaults. The radio's settings come last and are not written at the first run,
+// so a store without a radio looks as it always did.
+inline constexpr std::array<SettingDefinition, 23> kSettingDefinitions = {{
     {"Callsign", SettingType::String, 15, "UNKNOWN"},
     {"Name", SettingType::String, 50, ""},
     {"Club", SettingType::String, 50, ""},
@@ -42,6 +43,10 @@ inline constexpr std::array<SettingDefinition, 19> kSettingDefinitions = {{
     {"Language", SettingType::Integer, 4, "0"},
     {"CheckConfigOnStart", SettingType::Integer, 4, "0"},
     {"SetWindowOnTop", SettingType::Integer, 4, "0"},
+    {"RigControl", SettingType::Integer, 4, "0", false},  // non-zero: the window follows the radio
+    {"RigModel", SettingType::Integer, 4, "2", false},    // Hamlib's model number; 2 is "NET rigctl"
+    {"RigPort", SettingType::String, 100, "localhost:4532", false},  // serial device or host:port
+    {"RigSpeed", SettingType::Integer, 4, "0", false},  // serial speed in baud; 0: the radio's default
 }};
 
 struct ColorDefinition {
@@ -133,6 +138,10 @@ inline constexpr SettingName kTranceiverId{"TranceiverID"};
 inline constexpr SettingName kLanguage{"Language"};
 inline constexpr SettingName kCheckConfigOnStart{"CheckConfigOnStart"};
 inline constexpr SettingName kSetWindowOnTop{"SetWindowOnTop"};
+inline constexpr SettingName kRigControl{"RigControl"};
+inline constexpr SettingName kRigModel{"RigModel"};
+inline constexpr SettingName kRigPort{"RigPort"};
+inline constexpr SettingName kRigSpeed{"RigSpeed"};
 }  // namespace setting
 
 namespace color {

@@ -512,6 +512,41 @@ version 1.3</source>
     </message>
 </context>
 <context>
+    <name>tallyhawk::CRigSettingsBox</name>
+    <message>
+        <source>Radio (Hamlib)</source>
+        <translation>Трансивер (Hamlib)</translation>
+    </message>
+    <message>
+        <source>Follow the radio</source>
+        <translation>Следовать за трансивером</translation>
+    </message>
+    <message>
+        <source>Rig model</source>
+        <translation>Модель трансивера</translation>
+    </message>
+    <message>
+        <source>Rig port</source>
+        <translation>Порт трансивера</translation>
+    </message>
+    <message>
+        <source>Rig speed</source>
+        <translation>Скорость порта</translation>
+    </message>
+    <message>
+        <source>Hamlib&apos;s model number (rigctl -l lists them); 2 is NET rigctl</source>
+        <translation>Номер модели в Hamlib (список: rigctl -l); 2 — NET rigctl</translation>
+    </message>
+    <message>
+        <source>A serial device such as /dev/ttyUSB0, or host:port for NET rigctl</source>
+        <translation>Последовательный порт, например /dev/ttyUSB0, или host:port для NET rigctl</translation>
+    </message>
+    <message>
+        <source>Serial speed in baud; 0 keeps the radio&apos;s default</source>
+        <translation>Скорость порта в бодах; 0 — по умолчанию трансивера</translation>
+    </message>
+</context>
+<context>
     <name>tallyhawk::CTrayIcon</name>
     <message>
         <source>About</source>
