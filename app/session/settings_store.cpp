@@ -4,10 +4,17 @@
 #include "app/session/settings_message.h"
 #include "core/mode.h"
 #include "core/text.h"
+#include "scoring/contest_period.h"
 
 namespace tallyhawk {
 
-const std::array<SettingDefinition, 19> kSettingDefinitions = {{
+namespace {
+
+bool IsContestPeriod(std::string_view text) { return ParseContestPeriod(text).has_value(); }
+
+}  // namespace
+
+const std::array<SettingDefinition, 33> kSettingDefinitions = {{
     {"Callsign", SettingType::String, 15, "UNKNOWN"},
     {"Name", SettingType::String, 50, ""},
     {"Club", SettingType::String, 50, ""},
@@ -27,6 +34,21 @@ const std::array<SettingDefinition, 19> kSettingDefinitions = {{
     {"Language", SettingType::Integer, 4, "0"},
     {"CheckConfigOnStart", SettingType::Integer, 4, "0"},
     {"SetWindowOnTop", SettingType::Integer, 4, "0"},
+    {"CategoryOperator", SettingType::String, 10, "", false, "SINGLE-OP MULTI-OP CHECKLOG"},
+    {"CategoryAssisted", SettingType::String, 13, "", false, "ASSISTED NON-ASSISTED"},
+    {"CategoryBand", SettingType::String, 5, "", false, "ALL 160M 80M 40M 20M 15M 10M"},
+    {"CategoryMode", SettingType::String, 6, "", false, "CW SSB RTTY DIGI MIXED"},
+    {"CategoryPower", SettingType::String, 5, "", false, "HIGH LOW QRP"},
+    {"CategoryStation", SettingType::String, 16, "", false,
+     "FIXED MOBILE PORTABLE ROVER ROVER-LIMITED ROVER-UNLIMITED EXPEDITION HQ SCHOOL DISTRIBUTED EXPLORER"},
+    {"CategoryTransmitter", SettingType::String, 10, "", false, "ONE TWO LIMITED UNLIMITED SWL"},
+    {"Email", SettingType::String, 80, "", false},
+    {"GridLocator", SettingType::String, 7, "", false},
+    {"Location", SettingType::String, 20, "", false},
+    {"Operators", SettingType::String, 100, "", false},
+    {"Soapbox", SettingType::String, 250, "", false},
+    {"CabrilloContest", SettingType::String, 40, "", false},
+    {"ContestPeriod", SettingType::String, 32, "", false, "", IsContestPeriod},
 }};
 
 const std::array<ColorDefinition, 14> kColorDefinitions = {{
@@ -112,6 +134,14 @@ void LoadOptions(const SettingsBackend& backend, ProgramOptions& options) {
     options.onTop = ReadFlag(backend, "SetWindowOnTop");
 }
 
+bool IsAllowedValue(const SettingDefinition& definition, std::string_view value) {
+    if (value.empty()) return true;
+    if (!definition.allowedValues.empty() && !ListContainsCode(" " + std::string(definition.allowedValues) + " ", value)) {
+        return false;
+    }
+    return !definition.acceptsValue || definition.acceptsValue(value);
+}
+
 }  // namespace
 
 const SettingDefinition* FindSettingDefinition(std::string_view name) {
@@ -172,6 +202,7 @@ SettingWriteStatus WriteSetting(SettingsBackend& backend, std::string_view name,
         return SettingWriteStatus::Ok;
     }
     if (value.size() + 1 > definition->size) return SettingWriteStatus::TooLong;
+    if (!IsAllowedValue(*definition, value)) return SettingWriteStatus::NotAllowed;
     backend.WriteString(kSettingsGroup, definition->name, value);
     return SettingWriteStatus::Ok;
 }

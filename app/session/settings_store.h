@@ -23,10 +23,13 @@ struct SettingDefinition {
     std::size_t size;  // string buffer size in bytes, terminator included; 4 for integers
     std::string_view firstRunDefault;  // "" with `createdOnFirstRun` false: not created
     bool createdOnFirstRun = true;
+    std::string_view allowedValues = {};           // blank-separated; empty: any value of the size
+    bool (*acceptsValue)(std::string_view) = nullptr;  // a further check of a non-empty value
 };
 
-// The values of the "Settings" group, in their stored order.
-extern const std::array<SettingDefinition, 19> kSettingDefinitions;
+// The values of the "Settings" group, in their stored order: the start-up values first, then the
+// values of the log sent in after the contest, which the first run does not create.
+extern const std::array<SettingDefinition, 33> kSettingDefinitions;
 
 struct ColorDefinition {
     std::string_view name;
@@ -67,10 +70,11 @@ ColorSettings LoadColors(SettingsBackend& backend);
 const SettingDefinition* FindSettingDefinition(std::string_view name);
 const ColorDefinition* FindColorDefinition(std::string_view name);
 
-enum class SettingWriteStatus { Ok, UnknownName, NotANumber, TooLong };
+enum class SettingWriteStatus { Ok, UnknownName, NotANumber, TooLong, NotAllowed };
 
 // Writes one value by name after checking it against its type and size (sizes enforced on input, so
-// that every stored value loads again at start-up).
+// that every stored value loads again at start-up) and against its allowed values; an empty text is
+// always allowed.
 [[nodiscard]] SettingWriteStatus WriteSetting(SettingsBackend& backend, std::string_view name, std::string_view value);
 
 // Every known value as "Group/Name=value", in table order; missing values are left out.
