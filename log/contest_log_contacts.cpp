@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/band.h"
+#include "core/mode.h"
 #include "core/text.h"
 #include "core/text_lines.h"
 #include "log/contest_log_validator.h"
@@ -42,8 +43,23 @@ ContestLogContact ReadColumns(std::string_view line) {
     return contact;
 }
 
+// A call of 14 or more characters runs into the report after it ("VERYLONGCALL1AB599"): the report is
+// cut off it again, at the places of the own call (5) and of the worked call (8).
+void SplitCallsFromReports(std::vector<std::string_view>& words) {
+    if (words.size() < 3) return;
+    const std::string_view report = TrimBlanks(ReportForLogMode(LogModeCode(words[2])));
+    for (std::size_t call : {std::size_t{5}, std::size_t{8}}) {
+        if (words.size() <= call || words.size() >= kFieldsOfShiftedLine) return;
+        const std::string_view word = words[call];
+        if (word.size() <= report.size() || !word.ends_with(report)) continue;
+        words[call] = word.substr(0, word.size() - report.size());
+        words.insert(words.begin() + static_cast<std::ptrdiff_t>(call) + 1, word.substr(word.size() - report.size()));
+    }
+}
+
 std::optional<ContestLogContact> ReadWords(std::string_view line) {
-    const auto words = SplitWords(line, " ");
+    auto words = SplitWords(line, " ");
+    SplitCallsFromReports(words);
     if (words.size() != kFieldsOfShiftedLine) return std::nullopt;
     ContestLogContact contact{.frequency = words[1], .mode = words[2], .date = words[3], .time = words[4],
                               .ownCall = words[5], .reportSent = words[6], .exchangeSent = words[7],
