@@ -2,7 +2,8 @@
 # Sourced, not run; expects TALLYHAWK_ROOT to be the repository root.
 
 TALLYHAWK_PACKAGES=(build-essential cmake ninja-build ccache clang libclang-rt-14-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev hamradio-files)
+  googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev hamradio-files
+  python3)
 
 tallyhawk_install_packages() {
   local missing=()
