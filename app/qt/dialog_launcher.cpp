@@ -1,6 +1,7 @@
 // Opens the settings dialogs of the main window.
 #include "app/qt/dialog_launcher.h"
 
+#include "app/qt/after_contest_dialog.h"
 #include "app/qt/colors_dialog.h"
 #include "app/qt/configuration_dialog.h"
 #include "app/qt/contest_dialog.h"
@@ -40,6 +41,11 @@ void OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& stor
         case Dialog::Files:
             window.ShowNote(QStringLiteral("Log conversion and ADIF import: tallyhawk-cli convert, import."));
             return;
+        case Dialog::AfterContest: {
+            CAfterContestDialog after(window, store, clock);
+            after.exec();
+            return;
+        }
     }
 }
 

@@ -50,6 +50,8 @@ void CLoggerDlg::Start() {
 
 void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
 
+void CLoggerDlg::Redraw() { Render(); }
+
 void CLoggerDlg::ReloadColors() {
     m_session.ReloadColors();
     ApplyColors();
@@ -237,6 +239,9 @@ CLoggerDlg::KeyUse CLoggerDlg::FilterKey(int key) {
             break;
         case Qt::Key_F7:
             OpenDialog(Dialog::Configuration);
+            break;
+        case Qt::Key_F8:
+            OpenDialog(Dialog::AfterContest);
             break;
         default:
             return KeyUse::NotACommand;

@@ -48,6 +48,8 @@ public:
     void ApplySettingsMessage(const QString& text);
     // After the colours dialog: the colours again from the store, and the window drawn with them.
     void ReloadColors();
+    // Draws the session's screen again, after an operation of a dialog changed it.
+    void Redraw();
     // A short note under the status label, for what the window cannot do.
     void ShowNote(const QString& text);
 

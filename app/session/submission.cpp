@@ -66,6 +66,11 @@ bool CanStandInFileName(char c) {
 
 }  // namespace
 
+std::optional<ContestPeriod> DefaultContestPeriod(const ContestSetup& setup) {
+    const Submission submission = MakeSubmission(setup, {}, {});
+    return submission.period;
+}
+
 Submission MakeSubmission(const ContestSetup& setup, const ContestLogContacts& log, SubmissionSettings settings) {
     Submission submission;
     submission.facts = SubmissionFor(setup.contest);

@@ -27,6 +27,9 @@ struct Submission {
     SubmissionSettings settings;
 };
 
+// The period of the setup's contest, mode and year as the contest's rules give it.
+std::optional<ContestPeriod> DefaultContestPeriod(const ContestSetup& setup);
+
 // The edition is the one of the log's most frequent mode (the setup's mode for an empty log).
 Submission MakeSubmission(const ContestSetup& setup, const ContestLogContacts& log, SubmissionSettings settings);
 
