@@ -1,5 +1,6 @@
-// One keystroke in the call field (the worked-before check: a whole read of the contest index's call
-// file, the prefix search and up to seven record reads) on a contest index of 100,000 contacts.
+// One keystroke in the call field on a contest index of 100,000 contacts: the worked-before check (a
+// whole read of the contest index's call file, the prefix search and up to seven record reads), then
+// the known calls of the full MASTER.SCP (the partial matches, the N+1 calls and their worked marks).
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -49,15 +50,20 @@ std::filesystem::path MakeFolderWithIndex(MemorySettingsBackend& store) {
 }
 
 // Arguments: 0 "U" (seven matches near the start), 1 "UA1AA" (a duplicate half-way), 2 "QQ" (no
-// match: the whole file is searched).
+// match: the whole file is searched), 3 "K1" (the shortest partial: 40 known calls to mark), 4 "DL1A"
+// (partial and N+1 lists), 5 "W1AW" (a short call with a long N+1 list).
 void WorkedBeforeKeystroke(benchmark::State& state) {
-    static constexpr std::array<std::string_view, 3> kTyped = {"U", "UA1AA", "QQ"};
+    static constexpr std::array<std::string_view, 6> kTyped = {"U", "UA1AA", "QQ", "K1", "DL1A", "W1AW"};
     MemorySettingsBackend store;
     const auto folder = MakeFolderWithIndex(store);
     LoggerSession session(ProgramFolder(folder), store);
     (void)session.Start();
     const std::string_view typed = kTyped[static_cast<std::size_t>(state.range(0))];
     for (auto _ : state) benchmark::DoNotOptimize(session.CallChanged(typed));
+    const CallMatches& known = session.CurrentScreen().knownCalls;
+    state.counters["known"] = static_cast<double>(session.KnownCallCount());
+    state.counters["partial"] = static_cast<double>(known.partial.size());
+    state.counters["n1"] = static_cast<double>(known.nearby.size());
     state.SetLabel(std::string(typed));
     std::filesystem::remove_all(folder);
 }
@@ -66,6 +72,9 @@ BENCHMARK(WorkedBeforeKeystroke)
     ->Arg(0)
     ->Arg(1)
     ->Arg(2)
+    ->Arg(3)
+    ->Arg(4)
+    ->Arg(5)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

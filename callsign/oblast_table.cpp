@@ -23,4 +23,9 @@ std::string OblastTable::OblastName(std::string_view key) const {
     return std::string(TrimTrailingBlanks(std::string_view(m_text).substr(found + kNameOffset, kNameWidth)));
 }
 
+std::string OblastKey(std::string_view call, std::string_view wpxPrefix) {
+    if (wpxPrefix.empty() || call.size() <= wpxPrefix.size()) return {};
+    return std::string{wpxPrefix.back(), call[wpxPrefix.size()]};
+}
+
 }  // namespace tallyhawk

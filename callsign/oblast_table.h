@@ -29,4 +29,8 @@ private:
     std::string m_text;
 };
 
+// The oblast key of a call: the district digit that ends its WPX prefix and the letter after the
+// prefix ("3A" for UA3ABC, "9T" for RW9TP); empty when the call holds nothing after its prefix.
+std::string OblastKey(std::string_view call, std::string_view wpxPrefix);
+
 }  // namespace tallyhawk

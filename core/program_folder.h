@@ -2,13 +2,22 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace tallyhawk {
 
+// The own call as the stem of the file names derived from it (the contest log, the contest index, the
+// score and WPX files): each character no file name may hold on Linux or Windows (/ \ : * ? " < > |)
+// becomes "_", so that a portable call such as DL/UA9XXX logs to DL_UA9XXX.cbr instead of a folder DL/.
+// The files themselves keep the call as typed.
+std::string CallFileStem(std::string_view callsign);
+
 class ProgramFolder {
 public:
-    explicit ProgramFolder(std::filesystem::path root) : m_root(std::move(root)) {}
+    // The root is kept lexically normal ("/home/op/." becomes "/home/op"), so that every path built
+    // from it, and every message naming one, reads as the user would type it.
+    explicit ProgramFolder(const std::filesystem::path& root);
 
     const std::filesystem::path& Root() const { return m_root; }
 

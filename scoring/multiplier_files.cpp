@@ -1,6 +1,8 @@
 // In-memory multiplier copies and the names of the statistics files.
 #include "scoring/multiplier_files.h"
 
+#include "core/program_folder.h"
+
 namespace tallyhawk {
 
 bool MultiplierCopies::FindOrAppendIf(std::string_view name, const MultiplierEntry& entry, bool allowed) {
@@ -26,8 +28,8 @@ std::string BandFileName(Band band, std::string_view kind) {
     return std::string(BandShortCode(band)) + "m." + std::string(kind);
 }
 
-std::string WpxFileName(std::string_view ownCall) { return std::string(ownCall) + ".wpx"; }
+std::string WpxFileName(std::string_view ownCall) { return CallFileStem(ownCall) + ".wpx"; }
 
-std::string ScoreFileName(std::string_view ownCall) { return std::string(ownCall) + ".sf"; }
+std::string ScoreFileName(std::string_view ownCall) { return CallFileStem(ownCall) + ".sf"; }
 
 }  // namespace tallyhawk

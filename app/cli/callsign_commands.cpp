@@ -31,7 +31,7 @@ int RunWpx(CommandContext& context) {
 }
 
 int RunLookup(CommandContext& context) {
-    LoggerSession session = StartSession(context);
+    LoggerSession session = StartSession(context, StartUp::WithoutContest);
     CountryTable& countries = session.Countries();
     // One command is one operation: the country file is checked once, then served from memory.
     countries.BeginOperation();

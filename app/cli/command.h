@@ -37,11 +37,16 @@ std::span<const Command> Commands();
 // Prints a message box as "TITLE: text" in the language of the settings.
 void PrintMessage(std::ostream& out, const Message& message, bool russian);
 
-// A started session; start-up warnings go to the error stream.
-LoggerSession StartSession(CommandContext& context);
+// A started session; start-up warnings go to the error stream. The commands that do not work on the
+// contest start without it, so that they leave no contest index or score file behind.
+enum class StartUp { Contest, WithoutContest };
+LoggerSession StartSession(CommandContext& context, StartUp startUp = StartUp::Contest);
 
 // HHMM as typed on the command line becomes HH:MM, the form of the time fields.
 std::string TimeFieldText(std::string_view time);
+
+// Types a call into the call field one key at a time.
+void TypeCall(LoggerSession& session, std::string_view call);
 
 // Types a call into the call field one key at a time, then leaves the field.
 void TypeCallAndLeave(LoggerSession& session, std::string_view call);
@@ -72,5 +77,7 @@ int RunExport(CommandContext& context);
 int RunCheck(CommandContext& context);
 int RunImportAny(CommandContext& context);
 int RunImportLog(CommandContext& context);
+int RunScp(CommandContext& context);
+int RunRate(CommandContext& context);
 
 }  // namespace tallyhawk::cli

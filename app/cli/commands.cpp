@@ -100,10 +100,11 @@ constexpr std::string_view kConvertHelp =
     "Converts a log as the Files window does. An ADIF file (one record per line, each ending with\n"
     "<EOR>) becomes QSO: lines appended to Convert.cbr; a Cabrillo log becomes ADIF records appended to\n"
     "Convert.adi (an empty Convert.adi first gets the <EOH> header). The output file is in the current\n"
-    "directory and is never truncated. The direction follows the third-last character of FILE's name\n"
-    "(c: Cabrillo, a: ADIF); --from sets it for any other name. FILE is checked first (see validate);\n"
-    "a rejected file prints the error and writes nothing. Prints the last count (QSO: N) and Complete,\n"
-    "or No entries when nothing was converted. The own call is the Callsign setting (UNKNOWN if empty).\n"
+    "directory and is never truncated; nothing else is written. The direction follows the third-last\n"
+    "character of FILE's name (c: Cabrillo, a: ADIF); --from sets it for any other name. FILE is checked\n"
+    "first (see validate); a rejected file prints the error and writes nothing. Prints the last count\n"
+    "(QSO: N) and Complete, or No entries when nothing was converted. The own call is the Callsign\n"
+    "setting (UNKNOWN if empty).\n"
     "\n"
     "Exit status: 0 converted, 1 rejected or not written, 2 usage error.\n";
 
@@ -247,6 +248,39 @@ constexpr std::string_view kImportLogHelp =
     "time are named on standard error and left out.\n"
     "\n"
     "Exit status: 0 imported and reloaded, 1 refused, 2 usage error.\n";
+constexpr std::string_view kScpHelp =
+    "usage: tallyhawk-cli scp [--n1] TEXT...\n"
+    "\n"
+    "Types each TEXT into the call field, as the operator does in the window, and prints the known calls\n"
+    "the window lists for it, one per line, sorted in character order: the calls of MASTER.SCP that contain\n"
+    "TEXT (from 2 characters on), or with --n1 the calls one character away from it (one replaced, added\n"
+    "or missing; from 3 characters on). A call worked in this contest (any band) is followed by a TAB and\n"
+    "\"worked\". Each list stops at 40 calls. With several TEXTs their lists follow in argument order,\n"
+    "separated by an empty line.\n"
+    "\n"
+    "MASTER.SCP is read from the program folder, or else from /usr/share/hamradio-files (Debian's\n"
+    "hamradio-files).\n"
+    "\n"
+    "    $ tallyhawk-cli scp W1AW\n"
+    "    W1AW\n"
+    "    W1AW/4<TAB>worked\n"
+    "\n"
+    "Exit status: 0 printed (also when nothing matches), 1 no MASTER.SCP with any call, 2 usage error.\n";
+
+constexpr std::string_view kRateHelp =
+    "usage: tallyhawk-cli rate\n"
+    "\n"
+    "Prints the contact rates the window shows and a table of the contacts per clock hour and band, all by\n"
+    "the logged date and time of the contacts in the contest index:\n"
+    "    Last 10 QSOs<TAB>R     the 10 latest contacts per hour, over the minutes from the first of them\n"
+    "                           to the last, both counted (10 contacts from 12:00 to 12:09: 60)\n"
+    "    Last 60 minutes<TAB>N  the contacts of the 60 minutes that end with the latest contact's minute\n"
+    "then an empty line and the table, cells separated by TAB:\n"
+    "    Hour 10 15 20 40 80 160 Total          the header\n"
+    "    2026-12-05 23:00 0 0 12 3 0 0 15       one row per clock hour holding a contact, in time order\n"
+    "    Total 0 0 12 3 0 0 15                  the whole log\n"
+    "A contact on no contest band counts in Total only; one whose date or time cannot be read counts\n"
+    "nowhere.\n";
 
 constexpr std::array kCommands = {
     Command{"log", "log one contact, or a batch of contacts", kLogHelp, RunLog},
@@ -271,6 +305,8 @@ constexpr std::array kCommands = {
     Command{"check", "check the contest log before sending it", kCheckHelp, RunCheck},
     Command{"import-log", "take over the Cabrillo log of a contest begun in another program", kImportLogHelp,
             RunImportLog},
+    Command{"scp", "print the known calls containing a text, or one character away (--n1)", kScpHelp, RunScp},
+    Command{"rate", "print the contact rates and the contacts per hour and band", kRateHelp, RunRate},
 };
 
 }  // namespace
@@ -281,9 +317,9 @@ void PrintMessage(std::ostream& out, const Message& message, bool russian) {
     out << MessageTitle(message, russian) << ": " << MessageText(message, russian) << "\n";
 }
 
-LoggerSession StartSession(CommandContext& context) {
+LoggerSession StartSession(CommandContext& context, StartUp startUp) {
     LoggerSession session(context.folder, context.settings);
-    const Effects effects = session.Start();
+    const Effects effects = startUp == StartUp::Contest ? session.Start() : session.StartWithoutContest();
     for (const auto& message : effects.messages) PrintMessage(context.err, message, session.Russian());
     return session;
 }
@@ -293,8 +329,12 @@ std::string TimeFieldText(std::string_view time) {
     return std::string(time);
 }
 
-void TypeCallAndLeave(LoggerSession& session, std::string_view call) {
+void TypeCall(LoggerSession& session, std::string_view call) {
     for (char key : call) (void)session.CallChanged(session.CurrentScreen().entry[Field::Call] + key);
+}
+
+void TypeCallAndLeave(LoggerSession& session, std::string_view call) {
+    TypeCall(session, call);
     (void)session.LeaveCallField();
 }
 

@@ -85,7 +85,7 @@ int RunConvert(CommandContext& context) {
     const auto format = SourceFormat(context, *path);
     if (!format) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LoggerSession session = StartSession(context);
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
     std::error_code error;
     const auto here = std::filesystem::current_path(error);
     StatusPrinter status;
@@ -98,7 +98,7 @@ int RunImport(CommandContext& context) {
     const auto path = SourceFile(context, "import");
     if (!path) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LoggerSession session = StartSession(context);
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
     StatusPrinter status;
     const ImportResult result = session.ImportAdif(*path, status.Sink());
     return Report(context, result.message, session.Russian(), status);
@@ -108,7 +108,7 @@ int RunImportAny(CommandContext& context) {
     const auto path = SourceFile(context, "import");
     if (!path) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LoggerSession session = StartSession(context);
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
     StatusPrinter status;
     const AnyImportResult result = session.ImportAnyAdif(*path, status.Sink());
     const int exitCode = Report(context, result.message, session.Russian(), status);
@@ -130,7 +130,7 @@ int RunValidate(CommandContext& context) {
     }
     const LogFormat format = kind == LogFileKind::Adif ? LogFormat::Adif : LogFormat::Cabrillo;
     if (!ValidateLogFile(*path)) {
-        const LoggerSession session = StartSession(context);
+        const LoggerSession session = StartSession(context, StartUp::WithoutContest);
         PrintMessage(context.err, ConversionRejectedMessage(format, path->string()), session.Russian());
         return kExitFailure;
     }

@@ -62,13 +62,15 @@ int RunEdit(CommandContext& context) {
     LoggerSession session = StartSession(context);
     auto typed = OpenEditor(context, session, *number);
     if (!typed) return kExitFailure;
-    typed->call = ToUpperAscii(words[1]);
-    typed->date = words[2];
-    typed->utc = TimeFieldText(words[3]);
-    typed->band = words[4];
-    typed->mode = ToUpperAscii(words[5]);
-    typed->sent = ToUpperAscii(words[6]);
-    typed->rcvd = ToUpperAscii(words[7]);
+    // The fields are trimmed before they are checked, as the dialog's fields are.
+    const auto field = [&words](std::size_t index) { return std::string(TrimBlanks(words[index])); };
+    typed->call = ToUpperAscii(field(1));
+    typed->date = field(2);
+    typed->utc = TimeFieldText(field(3));
+    typed->band = field(4);
+    typed->mode = ToUpperAscii(field(5));
+    typed->sent = ToUpperAscii(field(6));
+    typed->rcvd = ToUpperAscii(field(7));
     if (!ExchangesAccepted(context, session, *typed)) return kExitFailure;
     return Report(context, session, session.SaveEditedContact(*typed), *number);
 }

@@ -11,7 +11,7 @@ int RunHistory(CommandContext& context) {
         context.err << "history needs one CALL (see tallyhawk-cli history --help)\n";
         return kExitUsage;
     }
-    LoggerSession session = StartSession(context);
+    LoggerSession session = StartSession(context, StartUp::WithoutContest);
     TypeCallAndLeave(session, words.front());
     for (const LookupRow& row : session.CurrentScreen().lookupView) {
         for (std::size_t column = 0; column < row.size(); ++column) {

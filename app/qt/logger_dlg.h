@@ -10,6 +10,8 @@
 #include "app/qt/button_bar.h"
 #include "app/qt/entry_row.h"
 #include "app/qt/grid_ctrl.h"
+#include "app/qt/known_calls_panel.h"
+#include "app/qt/rate_panel.h"
 #include "app/qt/settings_server.h"
 #include "app/qt/sound_player.h"
 #include "app/qt/tray_icon.h"
@@ -39,6 +41,8 @@ public:
     QLabel& StatusLabel() { return *m_statusLabel; }
     QLabel& ScoreLabel() { return *m_scoreLabel; }
     QLabel& NoteLabel() { return *m_noteLabel; }
+    CKnownCallsPanel& KnownCalls() { return *m_knownCalls; }
+    CRatePanel& Rates() { return *m_rates; }
     QLabel& CallInfoValue(std::size_t row) { return *m_infoValues.at(row); }
     CButtonBar& Buttons() { return *m_buttons; }
     CSoundPlayer& Sounds() { return m_sounds; }
@@ -101,6 +105,8 @@ private:
     QLabel* m_scoreLabel = nullptr;
     QLabel* m_statusLabel = nullptr;
     QLabel* m_noteLabel = nullptr;
+    CKnownCallsPanel* m_knownCalls = nullptr;
+    CRatePanel* m_rates = nullptr;
     std::array<QLabel*, 4> m_infoCaptions{};  // the call information panel
     std::array<QLabel*, 4> m_infoValues{};
     CEntryRow* m_entryRow = nullptr;

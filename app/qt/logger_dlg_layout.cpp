@@ -71,6 +71,10 @@ void CLoggerDlg::BuildLayout() {
     views->addWidget(m_logView, 0, Qt::AlignTop);
     views->addSpacing(10);
     views->addLayout(history);
+    views->addSpacing(10);
+    // The known calls beside the history, clear of the entry row and of the score's texts.
+    m_knownCalls = new CKnownCallsPanel(this);
+    views->addWidget(m_knownCalls, 0, Qt::AlignTop);
     views->addStretch(1);
 
     m_scoreGrid = new CGridCtrl(this);
@@ -81,9 +85,11 @@ void CLoggerDlg::BuildLayout() {
     m_noteLabel->setWordWrap(true);
     auto* scoreCaption = MakeLabel(this, "scoreCaption", 14);
     scoreCaption->setText(QStringLiteral("Claimed score"));
+    m_rates = new CRatePanel(this);
     auto* information = new QVBoxLayout;
     information->addWidget(scoreCaption);
     information->addWidget(m_scoreLabel);
+    information->addWidget(m_rates);
     information->addSpacing(10);
     information->addWidget(m_statusLabel);
     information->addWidget(m_noteLabel);
@@ -131,6 +137,7 @@ void CLoggerDlg::ApplyColors() {
     for (CGridCtrl* view : {m_logView, m_lookupView, m_scoreGrid}) view->SetColors(grid);
     m_entryRow->SetColors(ColorSetting(m_session, "EditColorBack"), ColorSetting(m_session, "EditColorText"));
     SetTextColor(*m_progressLabel, ColorSetting(m_session, "AlarmColor"));
+    m_knownCalls->SetColors(grid.back, grid.text, ColorSetting(m_session, kGridBackColorWorked));
 }
 
 void CLoggerDlg::Render() {
@@ -142,6 +149,8 @@ void CLoggerDlg::Render() {
     ShowScoreGrid(*m_scoreGrid, m_session);
     m_callLabel->setText(ToQString(screen.callLabel));
     m_scoreLabel->setText(ToQString(screen.scoreLabel));
+    m_rates->Show(screen.rates);
+    m_knownCalls->Show(screen.knownCalls);
     m_statusLabel->setText(ToQString(screen.status.text));
     SetTextColor(*m_statusLabel, ColorSetting(m_session, screen.status.color));
     QFont statusFont = m_statusLabel->font();

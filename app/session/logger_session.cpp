@@ -16,6 +16,16 @@ LoggerSession::LoggerSession(ProgramFolder folder, SettingsBackend& settings, Cl
     : m_folder(std::move(folder)), m_settingsBackend(settings), m_clock(std::move(clock)), m_countries(m_folder) {}
 
 Effects LoggerSession::Start() {
+    Effects effects = StartWithoutContest();
+    LoadKnownCalls();
+    SetupViews(ViewSelection::Both);
+    RefreshLogView();
+    ShowScore();
+    RecountRates();
+    return effects;
+}
+
+Effects LoggerSession::StartWithoutContest() {
     Effects effects;
     m_settings = LoadSettings(m_settingsBackend, m_clock());
     m_colors = LoadColors(m_settingsBackend);
@@ -26,9 +36,6 @@ Effects LoggerSession::Start() {
     m_screen.entry[Field::Mode] = EntryCodeForModeText(m_settings.setup.mode);
     m_screen.focus = Field::Call;
     LoadCallsignData();
-    SetupViews(ViewSelection::Both);
-    RefreshLogView();
-    ShowScore();
     return effects;
 }
 
@@ -93,6 +100,7 @@ Effects LoggerSession::SaveContact() {
     RecordStatistics(qso);
     if (!WriteLogLine(qso)) return RefuseUnwritableLog(logPath);
     m_qsoCounters.Increment(qso.band);
+    CountRate(qso);
     ShowScore();
     Effects effects = CallChanged("");  // clearing the call runs the worked-before check like typing does
     m_screen.focus = Field::Call;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/session/call_matches.h"
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
 #include "app/session/settings_backend.h"
@@ -25,6 +26,8 @@
 #include "core/program_folder.h"
 #include "core/qso_record.h"
 #include "database/call_history.h"
+#include "database/contact_rate.h"
+#include "database/hourly_contacts.h"
 #include "database/log_view.h"
 #include "log/contact_editor.h"
 #include "scoring/band_point_counters.h"
@@ -51,6 +54,8 @@ struct Screen {
     CallInfoRows callInfo;   // the call information panel, filled once per typed call
     ScoreGrid scoreGrid;     // the score summary, header row first
     std::string scoreLabel;  // the claimed score
+    CallMatches knownCalls;  // the known calls for the typed call: partial matches and N+1
+    ContactRates rates;      // contacts per hour over the last 10 contacts and the last 60 minutes
 };
 
 // What a reload did. A refused log changes nothing; its messages (when the window shows any) say why.
@@ -78,8 +83,13 @@ class LoggerSession {
 public:
     LoggerSession(ProgramFolder folder, SettingsBackend& settings, Clock clock = ReadSystemClock);
 
-    // Start-up: settings and colours, the data folder check, the setup shown in the entry row.
+    // Start-up: settings and colours, the data folder check, the setup shown in the entry row, then the
+    // log view and the score, which create the contest index and the score file when they are missing.
     Effects Start();
+
+    // The start-up of work beside the contest (log conversion, logbook import, lookups, history): all
+    // of Start but the log view and the score, so that it writes nothing into the program folder.
+    Effects StartWithoutContest();
 
     // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
     Effects SaveContact();
@@ -107,6 +117,12 @@ public:
     // Leaving the call field: the call's history from the logbook, then the multiplier status and the
     // call information.
     Effects LeaveCallField();
+
+    // How many calls MASTER.SCP gave at start-up; none when there was no file.
+    std::size_t KnownCallCount() const { return m_knownCalls.Size(); }
+
+    // The contacts of the whole contest index per clock hour and band.
+    std::vector<HourContacts> ContactsPerHour() const;
 
     // The log-view scrolling keys.
     void ScrollLogView(LogViewKey key);
@@ -188,6 +204,10 @@ private:
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
     void ShowMultiplierStatus();                    // logger_session_call_status.cpp
     void ShowCallInfo();                            // logger_session_call_status.cpp
+    void LoadKnownCalls();                          // logger_session_known_calls.cpp
+    void ShowKnownCalls();                          // logger_session_known_calls.cpp
+    void RecountRates();                            // logger_session_known_calls.cpp
+    void CountRate(const QsoRecord& qso);           // logger_session_known_calls.cpp
     void ResetRecount();                            // logger_session_recount.cpp: before a reload
     void RecountStatistics(std::string_view call, std::string_view summary, bool flush);  // same file
     void StartFromNothing();
@@ -222,6 +242,8 @@ private:
     std::string m_currentCall;
     bool m_callInfoShown = false;
     Durability m_durability = Durability::Synced;
+    ScpIndex m_knownCalls;  // MASTER.SCP, read once at start-up
+    RateWindow m_rateWindow;
     StatisticsRecount m_recount;  // the index buffers and multiplier copies of a reload
 };
 

@@ -19,12 +19,14 @@ ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
                                    m_settings.station.callsign, m_settings.setup.transmitterId};
     ContactEditResult result = tallyhawk::SaveEditedContact(target, typed);
     RefreshLogView();
+    RecountRates();
     return result;
 }
 
 ContactEditResult LoggerSession::DeleteContact(std::size_t number) {
     ContactEditResult result = tallyhawk::DeleteContact(ContactFilesFor(m_folder, m_settings.station.callsign), number);
     RefreshLogView();
+    RecountRates();
     return result;
 }
 

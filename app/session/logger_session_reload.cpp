@@ -40,6 +40,7 @@ ReloadResult LoggerSession::ReloadContestLog(const std::function<void(int)>& pro
         RecountLog(*log, progress);
         RefreshLogView();
         ShowScore();
+        RecountRates();
     }
     if (!exists) result.messages.push_back(LogNotCreatedMessage(fileName));
     m_screen.focus = Field::Call;

@@ -44,7 +44,7 @@ SubmissionWrite LoggerSession::WriteSubmission(const std::filesystem::path& outp
     const Submission submission =
         MakeSubmission(m_settings.setup, log, LoadSubmissionSettings(m_settingsBackend));
     const std::string name = SubmissionFileName(m_settings.station.callsign, submission.contestName, extension);
-    result.path = output.empty() ? m_folder.Path(name).lexically_normal() : output;
+    result.path = output.empty() ? m_folder.Path(name) : output;
     result.contacts = static_cast<int>(log.contacts.size());
     result.unreadLines = log.unreadLines;
     const std::string contents = cabrillo ? CabrilloSubmissionText(submission, log) : AdifText(submission, log);

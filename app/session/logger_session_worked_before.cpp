@@ -34,6 +34,7 @@ Effects LoggerSession::CheckWorkedBefore() {
     }
     effects.sounds.assign(static_cast<std::size_t>(duplicates), Sound::WorkedBefore);
     m_callInfoShown = false;
+    ShowKnownCalls();
     return effects;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/mode.h"
+#include "core/program_folder.h"
 #include "core/program_version.h"
 #include "core/text.h"
 #include "core/utc_calendar.h"
@@ -58,10 +59,6 @@ std::string LocationOf(const Submission& submission, std::string_view ownCountry
     if (!submission.settings.location.empty() || !submission.facts) return submission.settings.location;
     const bool asked = submission.facts->requiredHeaders & kRequiresLocation;
     return asked && ownCountry != "W" && ownCountry != "VE" ? "DX" : "";
-}
-
-bool CanStandInFileName(char c) {
-    return std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos && static_cast<unsigned char>(c) >= 32;
 }
 
 }  // namespace
@@ -154,11 +151,8 @@ AdifExportSetup MakeAdifSetup(const Submission& submission, const StationProfile
 }
 
 std::string SubmissionFileName(std::string_view callsign, std::string_view contestName, std::string_view extension) {
-    std::string name = std::string(callsign) + "-" + std::string(contestName.empty() ? "LOG" : contestName);
-    for (char& c : name) {
-        if (!CanStandInFileName(c)) c = '_';
-    }
-    return name.append(extension);
+    const std::string name = std::string(callsign) + "-" + std::string(contestName.empty() ? "LOG" : contestName);
+    return CallFileStem(name).append(extension);
 }
 
 }  // namespace tallyhawk

@@ -1,12 +1,8 @@
-// The CQ-M country key, the own-country prefix and the oblast names.
+// The CQ-M country key and the own-country prefix.
 #include "callsign/own_country.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "callsign/oblast_table.h"
-#include "core/file_io.h"
 #include "tests/support/program_folder_fixture.h"
 
 namespace tallyhawk {
@@ -36,36 +32,6 @@ TEST(CqmCountryKey, NamesRussianRepublicsAndSpecialAreas) {
         SCOPED_TRACE(call);
         EXPECT_EQ(CqmCountryKey(call, prefix), key);
     }
-}
-
-TEST(OblastTable, NameIsTheFieldTenAfterTheFirstOccurrence) {
-    const OblastTable table(
-        "3A  MA    Moscow              \r\n3D  MO    Moscow Oblast       \r\n9Z  GA    Altai");
-    EXPECT_EQ(table.OblastName("3A"), "Moscow");
-    EXPECT_EQ(table.OblastName("3D"), "Moscow Oblast");
-    EXPECT_EQ(table.OblastName("9Z"), "Altai");  // a short last entry
-    EXPECT_EQ(table.OblastName("0Q"), "");
-    EXPECT_EQ(table.OblastName("MA"), "ow              \r\n3D");  // a plain search of the text
-    EXPECT_EQ(OblastTable("3A").OblastName("3A"), "");
-    EXPECT_TRUE(OblastTable().Empty());
-}
-
-TEST(OblastTable, ShippedTableFindsEveryEntryAtItsOwnLine) {
-    const std::string text =
-        ReadFileOrEmpty(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc" / "obl.dat");
-    const OblastTable table(text);
-    ASSERT_FALSE(table.Empty());
-    std::set<std::string> keys;
-    for (std::size_t at = 0; at < text.size(); at = text.find('\n', at) + 1) {
-        const std::string key = text.substr(at, 2);
-        SCOPED_TRACE(key);
-        EXPECT_TRUE(keys.insert(key).second);
-        EXPECT_EQ(text.find(key), at);
-        EXPECT_FALSE(table.OblastName(key).empty());
-        if (text.find('\n', at) == std::string::npos) break;
-    }
-    EXPECT_EQ(table.OblastName("3A"), "Moscow");
-    EXPECT_EQ(table.OblastName("9X"), "Komi");
 }
 
 class OwnCountryTest : public testing::ProgramFolderFixture {};

@@ -28,16 +28,10 @@ ScoreLayout RussianDxLayout(const OwnStation&) { return CountryAndZoneLayout("DX
 
 namespace {
 
-// The oblast key: the call area digit and the letter after the WPX prefix ("3A" for UA3ABC).
-std::string OblastKey(const TypedCall& typed) {
-    if (typed.wpx.empty() || typed.call.size() <= typed.wpx.size()) return {};
-    return std::string{typed.wpx.back(), typed.call[typed.wpx.size()]};
-}
-
 MultiplierStatus OblastStatus(const StatusInput& in) {
     const auto text = StatisticsText(in, std::string(in.band) + "m.z", FileText::Trimmed);
     if (!text) return {};
-    const std::string key = OblastKey(in.typed);
+    const std::string key = OblastKey(in.typed.call, in.typed.wpx);
     if (key.empty() || !in.oblasts.Contains(key)) return {std::string(kUnknownOblast), std::nullopt};
     const bool worked = text->find(key) != std::string::npos;
     return {in.oblasts.OblastName(key) + std::string(worked ? kWorkedOblast : kNewOblast), std::nullopt};

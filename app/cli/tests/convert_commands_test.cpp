@@ -1,3 +1,5 @@
+#include <set>
+
 #include "tests/support/program_folder_fixture.h"
 
 namespace tallyhawk {
@@ -12,10 +14,23 @@ class CliFilesTest : public testing::ProgramFolderFixture {
 protected:
     // Runs the command line in `directory` (a folder of the program folder), which receives Convert.*.
     testing::ProcessResult Cli(std::vector<std::string> arguments, const std::string& directory = ".") {
+        arguments.insert(arguments.begin(), {"--folder", Folder().string()});
+        return RunIn(directory, std::move(arguments));
+    }
+    // Runs the command line in `directory` without --folder, which makes it the program folder.
+    testing::ProcessResult RunIn(const std::string& directory, std::vector<std::string> arguments) {
         std::filesystem::create_directories(PathOf(directory));
         arguments.insert(arguments.begin(), {"-c", "cd \"$0\" && exec \"$@\"", PathOf(directory).string(), TALLYHAWK_CLI,
-                                             "--folder", Folder().string(), "--settings", (Folder() / "t.ini").string()});
+                                             "--settings", (Folder() / "t.ini").string()});
         return testing::RunProcess("/bin/sh", arguments);
+    }
+    // Every file and folder below `directory`.
+    std::set<std::string> Entries(const std::string& directory) const {
+        std::set<std::string> entries;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(PathOf(directory))) {
+            entries.insert(entry.path().lexically_relative(PathOf(directory)).string());
+        }
+        return entries;
     }
     void LogThree() {
         ASSERT_EQ(Cli({"set", "Callsign=UA1AAA", "Contest=CQ", "Band=40", "Mode=CW", "Date=2002-02-16"}).exitCode, 0);
@@ -91,6 +106,40 @@ TEST_F(CliFilesTest, RefusedEditsChangeNothing) {
     EXPECT_EQ(Cli({"delete", "9"}).exitCode, 1);
     EXPECT_EQ(Cli({"edit", "1", "OK1XX"}).exitCode, 2);
     EXPECT_EQ(Read("UA1AAA.cbr"), log);
+}
+
+TEST_F(CliFilesTest, CommandsBesideTheContestLeaveOnlyTheirOwnOutput) {
+    ASSERT_EQ(Cli({"set", "Callsign=W1AW"}).exitCode, 0);
+    Write("in.adi", kAdif);
+    Write("bad.adi", "<CALL:5>UA1AA<EOR>\r\n");
+    Write("bad.cbr", std::string(75, 'x') + "\r\n");
+    // A download folder, which becomes the program folder of these runs.
+    EXPECT_EQ(RunIn("downloads", {"convert", PathOf("bad.adi").string()}).exitCode, 1);
+    EXPECT_EQ(RunIn("downloads", {"validate", PathOf("bad.cbr").string()}).exitCode, 1);
+    EXPECT_EQ(RunIn("downloads", {"lookup", "UA4PAB"}).exitCode, 0);
+    EXPECT_EQ(RunIn("downloads", {"history", "UA4PAB"}).exitCode, 0);
+    EXPECT_EQ(Entries("downloads"), std::set<std::string>{});
+    const auto converted = RunIn("downloads", {"convert", PathOf("in.adi").string()});
+    EXPECT_EQ(converted.exitCode, 0) << converted.err;
+    EXPECT_EQ(Entries("downloads"), std::set<std::string>{"Convert.cbr"});
+}
+
+TEST_F(CliFilesTest, MessagesNameFilesAsTheUserWouldTypeThem) {
+    ASSERT_EQ(RunIn("station", {"set", "Callsign=DL1XYZ", "Band=20", "Mode=CW", "Date=2002-02-16"}).exitCode, 0);
+    std::filesystem::create_directories(PathOf("station/DL1XYZ.cbr"));  // a folder where the log belongs
+    const auto refused = RunIn("station", {"log", "W1AW", "1200", "1", "2"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("Cannot write the contest log " + PathOf("station").string() + "/DL1XYZ.cbr!"),
+              std::string::npos)
+        << refused.err;
+}
+
+TEST_F(CliFilesTest, EditTrimsItsFieldsBeforeCheckingThem) {
+    LogThree();
+    const auto edit = Cli({"edit", "2", " ok1xx ", " 2002-02-16", "1235 ", " 20 ", " PH", " 12 ", "16 "});
+    EXPECT_EQ(edit.exitCode, 0) << edit.err;
+    EXPECT_NE(Read("UA1AAA.cbr").find("\r\nQSO: 14000 PH 2002-02-16 1235 UA1AAA        59  12     OK1XX         59  16     0\r\n"),
+              std::string::npos);
 }
 
 }  // namespace

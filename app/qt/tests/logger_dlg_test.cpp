@@ -20,6 +20,7 @@
 
 #include "app/cli/qsettings_backend.h"
 #include "app/qt/dialog_launcher.h"
+#include "app/qt/qt_conversions.h"
 
 Q_DECLARE_METATYPE(tallyhawk::Sound)
 
@@ -79,6 +80,7 @@ private slots:
     void LeavingTheCallShowsItsLogbookHistory();
     void ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty();
     void UtcClockShowsTheShiftedTime();
+    void TypingListsKnownCallsAndTheRatesShowBesideTheScore();
 
 private:
     void WriteSettings(bool realTime);
@@ -357,6 +359,36 @@ void LoggerDlgTest::UtcClockShowsTheShiftedTime() {
     m_settings->WriteString(kSettingsGroup, "TimeShift", "-90");
     OpenWindow();
     QCOMPARE(m_window->findChild<QLabel*>("utcClock")->text(), QString("11:04:56"));
+}
+
+// The panel lists the known calls of the program folder's MASTER.SCP for the typed call, the worked
+// one on the worked colour; the rates of the two contacts logged at 12:00 stand beside the score.
+void LoggerDlgTest::TypingListsKnownCallsAndTheRatesShowBesideTheScore() {
+    std::ofstream(Folder() / "MASTER.SCP", std::ios::binary) << "# test\r\nDL1ABC\r\nDL1ABD\r\nOK1XX\r\nW1AW\r\n";
+    LogContacts({"DL1ABC", "OK1XX"});
+    OpenWindow();
+    QCOMPARE(m_window->Rates().LastTen().text(), QString("120/h"));
+    QCOMPARE(m_window->Rates().LastHour().text(), QString("2/h"));
+    QTest::keyClicks(Edit(Field::Call), "DL1AB");
+    const auto texts = [](QListWidget& list) {
+        QStringList calls;
+        for (int row = 0; row < list.count(); ++row) calls << list.item(row)->text();
+        return calls;
+    };
+    QListWidget& partial = m_window->KnownCalls().PartialList();
+    QCOMPARE(texts(partial), QStringList({"DL1ABC", "DL1ABD"}));
+    QCOMPARE(texts(m_window->KnownCalls().NearList()), QStringList({"DL1ABC", "DL1ABD"}));
+    const QColor worked = ToQColor(m_session->ColorValue("GridBackColorWorked"));
+    QCOMPARE(partial.item(0)->background().color(), worked);
+    QVERIFY(partial.item(1)->background().color() != worked);
+    if (qEnvironmentVariableIsSet("TALLYHAWK_SCREENSHOT")) {
+        m_window->grab().save(qEnvironmentVariable("TALLYHAWK_SCREENSHOT") + ".typed.png");
+    }
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backspace);
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backspace);
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backspace);
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backspace);
+    QCOMPARE(partial.count(), 0);  // one character is no partial yet
 }
 
 }  // namespace tallyhawk

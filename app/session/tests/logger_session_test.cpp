@@ -112,5 +112,20 @@ TEST_F(LoggerSessionTest, UnwritableLogKeepsTheRowAndNamesTheFile) {
     EXPECT_EQ(session.QsoCounters().Total(), 0);
 }
 
+TEST_F(LoggerSessionTest, PortableOwnCallKeepsItsFilesBesideTheOthers) {
+    Configure({{"Callsign", "UA9XXX/P"}, {"Contest", "WPX"}});
+    LoggerSession session = Started();
+    EXPECT_TRUE(Save(session, "DL1AB", "15", "1", "12:34").messages.empty());
+    EXPECT_NE(Read("UA9XXX_P.cbr").find("\r\nCALLSIGN: UA9XXX/P\r\n"), std::string::npos);
+    for (const char* file : {"database/UA9XXX_P.idx", "statistics/UA9XXX_P.sf", "statistics/UA9XXX_P.wpx"}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(PathOf(file))) << file;
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathOf("UA9XXX")));
+    LoggerSession restarted = Started();
+    EXPECT_EQ(restarted.ReloadContestLog().status, ReloadStatus::Reloaded);
+    EXPECT_EQ(restarted.QsoCounters().Total(), 1);
+    EXPECT_EQ(restarted.CurrentScreen().logView[0].cells[kLogCallColumn], "DL1AB");
+}
+
 }  // namespace
 }  // namespace tallyhawk
