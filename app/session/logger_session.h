@@ -217,6 +217,8 @@ private:
     std::optional<std::string> ContestLogText(std::optional<Message>& missing) const;
     SubmissionWrite WriteSubmission(const std::filesystem::path& output, std::string_view extension,
                                     bool cabrillo) const;
+    Submission SubmissionOf(const ContestLogContacts& log) const;
+    CabrilloSubmissionHeader SubmissionHeaderOf(const Submission& submission, const ContestLogContacts& log) const;
     std::string CabrilloSubmissionText(const Submission& submission, const ContestLogContacts& log) const;
     std::string AdifText(const Submission& submission, const ContestLogContacts& log) const;
 

@@ -8,11 +8,6 @@
 namespace tallyhawk {
 namespace {
 
-struct PreparedSubmission {
-    ContestLogContacts log;
-    Submission submission;
-};
-
 // "YYYYMMDD HHMMSS" of the clock's reading in UTC.
 std::string UtcTimestamp(const ClockReading& now) {
     const auto local = ParseUtcMinute(DateText(now), TwoDigits(now.hour) + TwoDigits(now.minute));
@@ -41,8 +36,7 @@ SubmissionWrite LoggerSession::WriteSubmission(const std::filesystem::path& outp
     const auto text = ContestLogText(result.message);
     if (!text) return result;
     const ContestLogContacts log = ReadContestLogContacts(*text);
-    const Submission submission =
-        MakeSubmission(m_settings.setup, log, LoadSubmissionSettings(m_settingsBackend));
+    const Submission submission = SubmissionOf(log);
     const std::string name = SubmissionFileName(m_settings.station.callsign, submission.contestName, extension);
     result.path = output.empty() ? m_folder.Path(name) : output;
     result.contacts = static_cast<int>(log.contacts.size());
@@ -52,10 +46,17 @@ SubmissionWrite LoggerSession::WriteSubmission(const std::filesystem::path& outp
     return result;
 }
 
+Submission LoggerSession::SubmissionOf(const ContestLogContacts& log) const {
+    return MakeSubmission(m_settings.setup, log, LoadSubmissionSettings(m_settingsBackend));
+}
+
+CabrilloSubmissionHeader LoggerSession::SubmissionHeaderOf(const Submission& submission,
+                                                           const ContestLogContacts& log) const {
+    return MakeSubmissionHeader(submission, {m_settings.station, m_ownCountryPrefix, m_screen.scoreLabel}, log);
+}
+
 std::string LoggerSession::CabrilloSubmissionText(const Submission& submission, const ContestLogContacts& log) const {
-    const SubmissionStation station{m_settings.station, m_ownCountryPrefix, m_screen.scoreLabel};
-    return FormatCabrilloSubmission(MakeSubmissionHeader(submission, station, log), log.contacts,
-                                    submission.digitalIsPsk);
+    return FormatCabrilloSubmission(SubmissionHeaderOf(submission, log), log.contacts, submission.digitalIsPsk);
 }
 
 std::string LoggerSession::AdifText(const Submission& submission, const ContestLogContacts& log) const {
@@ -75,10 +76,8 @@ SubmissionCheck LoggerSession::CheckSubmission() const {
     const auto text = ContestLogText(result.message);
     if (!text) return result;
     const ContestLogContacts log = ReadContestLogContacts(*text);
-    const Submission submission =
-        MakeSubmission(m_settings.setup, log, LoadSubmissionSettings(m_settingsBackend));
-    const SubmissionStation station{m_settings.station, m_ownCountryPrefix, m_screen.scoreLabel};
-    const CabrilloSubmissionHeader header = MakeSubmissionHeader(submission, station, log);
+    const Submission submission = SubmissionOf(log);
+    const CabrilloSubmissionHeader header = SubmissionHeaderOf(submission, log);
     result.contacts = static_cast<int>(log.contacts.size());
     result.findings = CheckHeader(RequiredHeaderFields(submission, header), submission.contestName,
                                   header.gridLocator);
