@@ -13,6 +13,7 @@ namespace tallyhawk {
 struct CallInfoRow {
     std::string caption;  // "DXCC:", "WPX:", ...
     std::string value;
+    std::string_view valueColor = "ColorText";  // colour setting of the value ("AlarmColor" for not found)
     bool operator==(const CallInfoRow&) const = default;
 };
 

@@ -25,8 +25,6 @@ namespace {
 constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::string_view kDigits = "0123456789";
 constexpr std::string_view kCallCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-constexpr std::size_t kNameWidth = 26;
-constexpr std::size_t kPrincipalPrefixWidth = 5;
 
 // The prefixes the contest rules and code lists compare, for the AD1C countries they mean.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kPrincipalPrefixes = {{
@@ -89,17 +87,17 @@ std::string ZoneField(int zone) {
     return zone < 10 ? std::to_string(zone) + ": " : std::to_string(zone) + ":";
 }
 
-// Columns 0-39: name, CQ zone ("14" or "5:"), principal prefix from column 31 and continent at 38.
+// The country record: name, CQ zone ("14:" or "5: "), principal prefix with its ":" and continent.
 // A ":" stands after the zone and before the continent so that neither is a word between blanks
 // that a search key could hit.
 std::string LineHead(const CountrySource& source, const SourceTarget& target) {
+    namespace r = country_record;
     const SourceCountry& country = source.countries[static_cast<std::size_t>(target.country)];
-    std::string head = PadRight(Printable(country.name), kNameWidth);
-    head += ZoneField(target.cqZone);
-    head += "  ";
-    head += PadRight(Printable(PrincipalPrefixFor(country.primaryPrefix)) + ":", 6);
+    std::string head = PadRight(Printable(country.name), r::kName.width);
+    head += PadRight(ZoneField(target.cqZone), r::kPrincipalPrefix.offset - r::kCqZone.offset);
+    head += PadRight(Printable(PrincipalPrefixFor(country.primaryPrefix)) + ":", r::kPrincipalPrefix.width);
     head += ":";
-    head += PadRight(Printable(target.continent), 2);
+    head += PadRight(Printable(target.continent), r::kContinent.width);
     return head;
 }
 
@@ -321,7 +319,7 @@ std::string PrincipalPrefixFor(std::string_view primaryPrefix) {
     for (const auto& [source, principal] : kPrincipalPrefixes) {
         if (primaryPrefix == source) return std::string(principal);
     }
-    return std::string(primaryPrefix.substr(0, kPrincipalPrefixWidth));
+    return std::string(primaryPrefix.substr(0, kLongestPrincipalPrefix));
 }
 
 CountryFiles BuildCountryFiles(const CountrySource& source) {

@@ -10,11 +10,9 @@
 #include <vector>
 
 #include "callsign/blank_words.h"
+#include "callsign/country_record.h"
 
 namespace tallyhawk {
-
-// The first 40 characters of a country file line: the record a lookup returns.
-inline constexpr std::size_t kCountryRecordLength = 40;
 
 class CountryFileIndex {
 public:

@@ -8,16 +8,17 @@
 namespace tallyhawk {
 namespace {
 
-constexpr std::size_t kNameWidth = 26;
-constexpr std::size_t kZoneColumn = 26;
-constexpr std::size_t kPrincipalPrefixColumn = 31;
-constexpr std::size_t kPrincipalPrefixWidth = 6;
-constexpr std::size_t kContinentColumn = 38;
+namespace r = country_record;
 
-// Column `first` (from 0) and the `count` after it; the part beyond the record's end is dropped.
-std::string_view Cut(std::string_view record, std::size_t first, std::size_t count = std::string_view::npos) {
-    if (first >= record.size()) return {};
-    return record.substr(first, count);
+// The field's columns; the part beyond the record's end is dropped.
+std::string_view Cut(std::string_view record, RecordField field) {
+    if (field.offset >= record.size()) return {};
+    return record.substr(field.offset, field.width);
+}
+
+// From the field's first column to the end of the record.
+std::string_view CutToEnd(std::string_view record, RecordField field) {
+    return Cut(record, {field.offset, std::string_view::npos});
 }
 
 std::string Extended(std::string_view key, std::string_view next) { return std::string(key).append(next); }
@@ -30,28 +31,29 @@ std::string CutDigitTail(std::string key) {
 
 }  // namespace
 
-std::string CountryInfo::Name() const { return std::string(TrimTrailingBlanks(Cut(record, 0, kNameWidth))); }
+std::string CountryInfo::Name() const { return std::string(TrimTrailingBlanks(Cut(record, r::kName))); }
 
+// The multiplier status shows one character less of the name than the information panel.
 std::string CountryInfo::Name25() const {
-    return std::string(TrimTrailingBlanks(Cut(record, 0, kNameWidth - 1)));
+    return std::string(TrimTrailingBlanks(Cut(record, {r::kName.offset, r::kName.width - 1})));
 }
 
 std::string CountryInfo::CqZone() const {
-    std::string_view zone = Cut(record, kZoneColumn, 2);
+    std::string_view zone = Cut(record, r::kCqZone);
     if (zone.size() == 2 && zone[1] == ':') zone = zone.substr(0, 1);
     return std::string(TrimTrailingBlanks(zone));
 }
 
 std::string CountryInfo::PrincipalPrefix() const {
-    std::string_view prefix = TrimTrailingBlanks(Cut(record, kPrincipalPrefixColumn, kPrincipalPrefixWidth));
+    std::string_view prefix = TrimTrailingBlanks(Cut(record, r::kPrincipalPrefix));
     if (!prefix.empty()) prefix.remove_suffix(1);  // the ":" that ends it
     return std::string(prefix);
 }
 
-std::string CountryInfo::Continent() const { return std::string(Cut(record, kContinentColumn, 2)); }
+std::string CountryInfo::Continent() const { return std::string(Cut(record, r::kContinent)); }
 
 std::string CountryInfo::ContinentRest() const {
-    return std::string(TrimTrailingBlanks(Cut(record, kContinentColumn)));
+    return std::string(TrimTrailingBlanks(CutToEnd(record, r::kContinent)));
 }
 
 std::string PrefixListFromText(std::string_view text) {

@@ -47,9 +47,9 @@ std::string CqmCountryKey(std::string_view call, std::string_view prefix) {
     return result;
 }
 
-std::string ComputeOwnCountryPrefix(CountryTable& table, std::string_view ownCall, std::string_view contest) {
+std::string ComputeOwnCountryPrefix(CountryTable& table, std::string_view ownCall, OwnCountryKey key) {
     std::string prefix = table.LookupCountry(ownCall).PrincipalPrefix();
-    if (contest == "CQM") prefix = CqmCountryKey(ownCall, prefix);
+    if (key == OwnCountryKey::CqmKey) prefix = CqmCountryKey(ownCall, prefix);
     return prefix;
 }
 

@@ -13,7 +13,11 @@ namespace tallyhawk {
 // get their own key ("RA4P"), Ukrainian UU calls "UU5"; every other call keeps its prefix.
 std::string CqmCountryKey(std::string_view call, std::string_view prefix);
 
-// The principal prefix of the own call's country; for the contest "CQM" its CQ-M country key.
-std::string ComputeOwnCountryPrefix(CountryTable& table, std::string_view ownCall, std::string_view contest);
+// Whether the own country is told by its principal prefix or, in a contest counting CQ-M countries, by
+// its CQ-M country key.
+enum class OwnCountryKey { Prefix, CqmKey };
+
+// The principal prefix of the own call's country, or its CQ-M country key.
+std::string ComputeOwnCountryPrefix(CountryTable& table, std::string_view ownCall, OwnCountryKey key);
 
 }  // namespace tallyhawk

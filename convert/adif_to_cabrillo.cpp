@@ -5,14 +5,15 @@
 
 #include "convert/adif_positions.h"
 #include "core/text.h"
+#include "log/qso_line.h"
 
 namespace tallyhawk {
 namespace {
 
-constexpr std::size_t kCallWidth = 13;
-constexpr std::size_t kFrequencyWidth = 5;
+constexpr std::size_t kCallWidth = Width(WithoutClosingBlank(qso_columns::kWorkedCall));
+constexpr std::size_t kFrequencyWidth = Width(WithoutClosingBlank(qso_columns::kFrequency));
 constexpr std::string_view kUnknownFrequency = "*****";
-constexpr std::string_view kExchangeColumns = "****** ";
+constexpr std::string_view kNoExchange = "******";
 constexpr std::string_view kTransmitterId = "0";
 
 struct BandFrequency {
@@ -20,8 +21,8 @@ struct BandFrequency {
     std::string_view frequency;
 };
 
-constexpr std::array<BandFrequency, 6> kBandFrequencies = {{
-    {"10", "28000"}, {"15", "21000"}, {"20", "14000"}, {"40", " 7000"}, {"80", " 3500"}, {"16", " 1800"}}};
+constexpr std::array<BandFrequency, 6> kBandFrequencies = {
+    {{"10", "28000"}, {"15", "21000"}, {"20", "14000"}, {"40", " 7000"}, {"80", " 3500"}, {"16", " 1800"}}};
 
 std::string FrequencyFromBand(std::string_view record) {
     const std::string_view band = TrimBlanks(TagBytes(record, "BAND", 8, 2));
@@ -106,21 +107,22 @@ std::string AdifReportField(std::string_view record, std::string_view tag) {
 }
 
 std::optional<std::string> CabrilloLineFromAdif(std::string_view line, std::string_view ownCall) {
+    namespace c = qso_columns;
     const std::string record = ToUpperAscii(TrimBlanks(line));
     if (!std::string_view(record).ends_with("<EOR>")) return std::nullopt;
-    std::string qso("QSO: ");
-    qso.append(AdifFrequencyField(record)).append(" ");
-    qso.append(AdifModeField(record)).append(" ");
-    qso.append(AdifDateField(record)).append(" ");
-    qso.append(AdifTimeField(record)).append(" ");
-    qso.append(ownCall).append(" ");
-    qso.append(AdifReportField(record, "RST_SENT")).append(" ");
-    qso.append(kExchangeColumns);
-    qso.append(AdifCallField(record)).append(" ");
-    qso.append(AdifReportField(record, "RST_RCVD")).append(" ");
-    qso.append(kExchangeColumns);
-    qso.append(kTransmitterId);
-    return qso;
+    // Every field is followed by its blank even when its text fills the field: a call of 13 or more
+    // characters shifts the rest of the line, as the program's own log does with 14.
+    QsoLineBuilder qso;
+    qso.Fill(c::kTag, kQsoTag).FillThenBlank(c::kFrequency, AdifFrequencyField(record));
+    qso.Fill(c::kMode, AdifModeField(record)).Blank(c::kBlankAfterMode);
+    qso.Fill(c::kDate, AdifDateField(record)).Blank(c::kBlankAfterDate);
+    qso.Fill(c::kTime, AdifTimeField(record)).Blank(c::kBlankAfterTime).FillThenBlank(c::kOwnCall, ownCall);
+    qso.FillThenBlank(c::kReportSent, AdifReportField(record, "RST_SENT"))
+        .FillThenBlank(c::kExchangeSent, kNoExchange);
+    qso.FillThenBlank(c::kWorkedCall, AdifCallField(record));
+    qso.FillThenBlank(c::kReportReceived, AdifReportField(record, "RST_RCVD"));
+    qso.FillThenBlank(c::kExchangeReceived, kNoExchange);
+    return qso.Text(kTransmitterId).Take();
 }
 
 }  // namespace tallyhawk

@@ -14,7 +14,7 @@ inline constexpr std::string_view kUnknownOwnCall = "UNKNOWN      ";
 std::string ConvertedOwnCall(std::string_view callsign);
 
 // The QSO: line, without a line end, for a line that ends with "<EOR>" once trimmed and upper-cased;
-// nothing for any other line. `ownCall` is written as given (see ConvertedOwnCall). A tag the record
+// nothing for any other line. `ownCall` is padded to 13 as ConvertedOwnCall pads it. A tag the record
 // lacks gives blanks in its columns, never a value of another record.
 std::optional<std::string> CabrilloLineFromAdif(std::string_view line, std::string_view ownCall);
 

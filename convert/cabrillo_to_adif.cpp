@@ -9,17 +9,14 @@
 namespace tallyhawk {
 namespace {
 
-// The columns the converter reads (1-based); narrower than the log writer's fields, whose trailing
-// blanks they leave out.
-namespace converted_columns {
-constexpr ColumnRange kFrequency{6, 10};
-constexpr ColumnRange kMode{12, 13};
-constexpr ColumnRange kDate{15, 24};
-constexpr ColumnRange kTime{26, 29};
-constexpr ColumnRange kReportSent{45, 47};
-constexpr ColumnRange kWorkedCall{56, 68};
-constexpr ColumnRange kReportReceived{70, 72};
-}  // namespace converted_columns
+namespace c = qso_columns;
+
+// The converter reads each field without its closing blank, so that a line from another program with
+// text in a separator column still gives the value alone.
+constexpr ColumnRange kFrequencyRead = WithoutClosingBlank(c::kFrequency);
+constexpr ColumnRange kReportSentRead = WithoutClosingBlank(c::kReportSent);
+constexpr ColumnRange kWorkedCallRead = WithoutClosingBlank(c::kWorkedCall);
+constexpr ColumnRange kReportReceivedRead = WithoutClosingBlank(c::kReportReceived);
 
 struct PrefixTag {
     std::string_view prefix;
@@ -69,15 +66,14 @@ std::string_view AdifModeTag(std::string_view mode) {
 
 std::optional<std::string> AdifRecordFromCabrillo(std::string_view line) {
     const std::string upper = ToUpperAscii(line);
-    if (!upper.starts_with("QSO:")) return std::nullopt;
-    namespace c = converted_columns;
-    std::string record = LengthTag("CALL", Field(upper, c::kWorkedCall));
+    if (!upper.starts_with(kQsoMark)) return std::nullopt;
+    std::string record = LengthTag("CALL", Field(upper, kWorkedCallRead));
     record.append(DateTag(Field(upper, c::kDate)));
     record.append("<TIME_ON:6>").append(Field(upper, c::kTime)).append("00 ");
     record.append(AdifModeTag(Field(upper, c::kMode)));
-    record.append(AdifBandTag(Field(upper, c::kFrequency)));
-    record.append(LengthTag("RST_SENT", Field(upper, c::kReportSent)));
-    record.append(LengthTag("RST_RCVD", Field(upper, c::kReportReceived)));
+    record.append(AdifBandTag(Field(upper, kFrequencyRead)));
+    record.append(LengthTag("RST_SENT", Field(upper, kReportSentRead)));
+    record.append(LengthTag("RST_RCVD", Field(upper, kReportReceivedRead)));
     return record.append("<EOR> \r\n");
 }
 

@@ -17,24 +17,21 @@ ConversionResult Refused(ConversionOutcome outcome, Message message) {
 }
 
 // Writes every record of the source into the output, counting on the status line.
-// The ADIF header goes only into an output file that was empty, in front of its first record.
-int ConvertRecords(const ConversionRequest& request, std::string_view source, BufferedAppender& output,
-                   const StatusSink& status) {
+// The output's header goes only into an output file that was empty, in front of its first record.
+int ConvertRecords(const LogFormatRow& format, const ConversionRequest& request, std::string_view source,
+                   BufferedAppender& output, const StatusSink& status) {
     int converted = 0;
-    const bool toAdif = request.format == LogFormat::Cabrillo;
     const auto write = [&](std::string_view record) {
-        if (converted == 0 && toAdif && output.WasEmpty()) output.Append(kAdifOutputHeader);
+        if (converted == 0 && output.WasEmpty()) output.Append(format.outputHeader);
         output.Append(record);
         Show(status, QsoCountText(++converted));
     };
-    if (request.format == LogFormat::Adif) return ConvertAdifText(source, ConvertedOwnCall(request.callsign), write);
-    return ConvertCabrilloText(source, write);
+    return format.convert(source, request.callsign, write);
 }
 
 }  // namespace
 
-int ConvertAdifText(std::string_view text, std::string_view ownCall,
-                    const std::function<void(std::string_view)>& write) {
+int ConvertAdifText(std::string_view text, std::string_view ownCall, const RecordWriter& write) {
     int count = 0;
     LineCursor lines(text);
     while (const auto line = lines.Next()) {
@@ -46,7 +43,7 @@ int ConvertAdifText(std::string_view text, std::string_view ownCall,
     return count;
 }
 
-int ConvertCabrilloText(std::string_view text, const std::function<void(std::string_view)>& write) {
+int ConvertCabrilloText(std::string_view text, const RecordWriter& write) {
     int count = 0;
     LineCursor lines(text);
     while (const auto line = lines.Next()) {
@@ -60,34 +57,39 @@ int ConvertCabrilloText(std::string_view text, const std::function<void(std::str
 
 ConversionResult ConvertLog(const ConversionRequest& request, const StatusSink& status) {
     Show(status, kCheckingText);
-    if (request.format == LogFormat::None || request.source.empty()) return {};
+    const LogFormatRow* format = LogFormatRowOf(request.format);
+    if (!format || request.source.empty()) return {};
     const std::string sourceName = request.source.string();
-    if (!ValidateLogFile(request.source)) {
-        return Refused(ConversionOutcome::Rejected, ConversionRejectedMessage(request.format, sourceName));
-    }
+    if (!ValidateLogFile(request.source)) return Refused(ConversionOutcome::Rejected, format->rejected(sourceName));
     Show(status, kConversionClearText);
     const auto source = FileExists(request.source) ? ReadFile(request.source) : std::nullopt;
     if (!source) return Refused(ConversionOutcome::SourceUnreadable, FileNotReadMessage(sourceName));
-    const bool toAdif = request.format == LogFormat::Cabrillo;
-    const auto outputPath = request.outputFolder / (toAdif ? kAdifOutputFile : kCabrilloOutputFile);
+    const auto outputPath = request.outputFolder / format->outputName;
     BufferedAppender output(outputPath);
     if (!output.Open()) return Refused(ConversionOutcome::OutputNotWritten, FileNotWrittenMessage(outputPath.string()));
-    const int records = ConvertRecords(request, *source, output, status);
+    const int records = ConvertRecords(*format, request, *source, output, status);
     if (!output.Close()) return Refused(ConversionOutcome::OutputNotWritten, FileNotWrittenMessage(outputPath.string()));
     Show(status, records > 0 ? kCompleteText : kNoEntriesText);
     return ConversionResult{.outcome = ConversionOutcome::Converted, .records = records, .output = outputPath, .message = {}};
 }
 
 Message ConversionRejectedMessage(LogFormat format, std::string_view path) {
+    const LogFormatRow* row = LogFormatRowOf(format);
+    return row ? row->rejected(path) : Message{};
+}
+
+Message CabrilloRejectedMessage(std::string_view path) {
     const std::string name(path);
-    if (format == LogFormat::Cabrillo) {
-        return Message{
-            .titleEnglish = "ERROR",
-            .textEnglish = "Some entries of " + name + " are not correct of Cabrillo format.\n\n Please repair file before converting.",
-            .titleRussian = "ERROR",
-            .textRussian = "Некоторые данные " + name + " не соответствуют Cabrillo формату.\n\n Проверьте файл в текстовом редакторе.",
-        };
-    }
+    return Message{
+        .titleEnglish = "ERROR",
+        .textEnglish = "Some entries of " + name + " are not correct of Cabrillo format.\n\n Please repair file before converting.",
+        .titleRussian = "ERROR",
+        .textRussian = "Некоторые данные " + name + " не соответствуют Cabrillo формату.\n\n Проверьте файл в текстовом редакторе.",
+    };
+}
+
+Message AdifRejectedMessage(std::string_view path) {
+    const std::string name(path);
     return Message{
         .titleEnglish = "ERROR",
         .textEnglish = "Some entries of " + name +

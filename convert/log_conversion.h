@@ -7,20 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "convert/log_format.h"
 #include "convert/status_line.h"
 #include "core/message.h"
 
 namespace tallyhawk {
 
-inline constexpr std::string_view kCabrilloOutputFile = "Convert.cbr";
-inline constexpr std::string_view kAdifOutputFile = "Convert.adi";
-
-// Which way the conversion runs: the format of the chosen source. None until a source is chosen.
-enum class LogFormat { None, Adif, Cabrillo };
-
 struct ConversionRequest {
     std::filesystem::path source;        // empty when nothing was chosen
-    LogFormat format = LogFormat::None;
+    LogFormat format = LogFormat::None;  // the format of the chosen source: which way the conversion runs
     std::filesystem::path outputFolder;  // where Convert.cbr / Convert.adi grow
     std::string callsign;                // the own call for the QSO: lines; empty writes "UNKNOWN"
 };
@@ -45,12 +40,13 @@ ConversionResult ConvertLog(const ConversionRequest& request, const StatusSink& 
 
 // Converts a whole text, calling `write` with the output of each record in order; returns the count.
 // The readers work on plain text so that any bytes can be fed to them.
-int ConvertAdifText(std::string_view text, std::string_view ownCall,
-                    const std::function<void(std::string_view)>& write);
-int ConvertCabrilloText(std::string_view text, const std::function<void(std::string_view)>& write);
+int ConvertAdifText(std::string_view text, std::string_view ownCall, const RecordWriter& write);
+int ConvertCabrilloText(std::string_view text, const RecordWriter& write);
 
 // "Some entries of <path> are not correct of ADIF / Cabrillo format." with its repair advice.
 Message ConversionRejectedMessage(LogFormat format, std::string_view path);
+Message AdifRejectedMessage(std::string_view path);
+Message CabrilloRejectedMessage(std::string_view path);
 Message FileNotReadMessage(std::string_view path);
 Message FileNotWrittenMessage(std::string_view path);
 

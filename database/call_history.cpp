@@ -147,11 +147,10 @@ bool BuildLookupFile(const ProgramFolder& folder, std::string_view call) {
     std::string lookup;
     if (!call.empty() && calls.find(call) != std::string::npos) lookup.append(call).append(kCrLf);
     std::ifstream records(recordsPath, std::ios::binary);
-    constexpr std::size_t kRecordsPerEntryByte = kLogbookRecordSize / kLogbookEntrySize;
     for (std::size_t at : ExactLogbookMatches(calls, call)) {
         std::string record(kLogbookRecordSize, ' ');
         records.clear();
-        if (records.seekg(static_cast<std::streamoff>(kRecordsPerEntryByte * at))) {
+        if (records.seekg(static_cast<std::streamoff>(kLogbookRecordBytesPerEntryByte * at))) {
             records.read(record.data(), static_cast<std::streamsize>(record.size()));
             record.resize(static_cast<std::size_t>(records.gcount()));
         }

@@ -8,9 +8,6 @@
 namespace tallyhawk {
 namespace {
 
-// The record of the call entry at byte offset o lies at byte offset 10 x o.
-constexpr std::size_t kRecordBytesPerEntryByte = kContestIndexRecordSize / kContestIndexEntrySize;
-
 // Up to `size` bytes from `offset`; fewer near the end, none past it or when the file cannot be read.
 std::string ReadBlock(const std::filesystem::path& path, std::size_t offset, std::size_t size) {
     std::ifstream in(path, std::ios::binary);
@@ -56,11 +53,11 @@ std::optional<ContestIndexContact> ReadContestIndexContact(const ContestIndexFil
 ContestIndexBlock ReadContestIndexBlock(const ContestIndexFiles& files, std::size_t offset,
                                         std::size_t count) {
     return {ReadBlock(files.calls, offset, count * kContestIndexEntrySize),
-            ReadBlock(files.records, kRecordBytesPerEntryByte * offset, count * kContestIndexRecordSize)};
+            ReadBlock(files.records, kContestIndexRecordBytesPerEntryByte * offset, count * kContestIndexRecordSize)};
 }
 
 std::string ReadContestIndexRecordAt(const ContestIndexFiles& files, std::size_t offset) {
-    return ReadBlock(files.records, kRecordBytesPerEntryByte * offset, kContestIndexRecordSize);
+    return ReadBlock(files.records, kContestIndexRecordBytesPerEntryByte * offset, kContestIndexRecordSize);
 }
 
 bool EnsureContestIndexPair(const ContestIndexFiles& files) {

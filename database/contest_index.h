@@ -13,8 +13,12 @@
 
 namespace tallyhawk {
 
+// The layout of both files: entry k at byte 14 k of the call file, its record at byte 140 k of the
+// record file, so the record of the entry at byte offset o lies at byte offset 10 o. A record is the
+// contact's summary (date, time, band, mode, sent, received joined by ",").
 inline constexpr std::size_t kContestIndexEntrySize = 14;
 inline constexpr std::size_t kContestIndexRecordSize = 140;
+inline constexpr std::size_t kContestIndexRecordBytesPerEntryByte = kContestIndexRecordSize / kContestIndexEntrySize;
 
 // The call, blanks removed at both ends, padded or cut to 14 bytes.
 std::string ContestIndexEntry(std::string_view call);

@@ -11,8 +11,11 @@
 
 namespace tallyhawk {
 
+// Entry k at byte 10 k of Logbook.idx, its record at byte 250 k of Logbook.bdx: the record of the
+// entry at byte offset o lies at byte offset 25 o.
 inline constexpr std::size_t kLogbookEntrySize = 10;
 inline constexpr std::size_t kLogbookRecordSize = 250;
+inline constexpr std::size_t kLogbookRecordBytesPerEntryByte = kLogbookRecordSize / kLogbookEntrySize;
 inline constexpr std::string_view kLogbookCallsFile = "Logbook.idx";
 inline constexpr std::string_view kLogbookRecordsFile = "Logbook.bdx";
 inline constexpr std::string_view kLookupFile = "LookUp.bdx";

@@ -10,11 +10,19 @@ namespace tallyhawk {
 
 enum class PrefillKind { None, Serial, Zone, SerialWithDistrict };
 
+// What a contest writes into Exchange sent: a visiting station sends `visitor`, a station of the
+// organiser's country (`isHome` of its own country prefix) sends `home`.
+struct SentExchangePrefill {
+    PrefillKind visitor = PrefillKind::None;
+    PrefillKind home = PrefillKind::None;
+    bool (*isHome)(std::string_view ownPrefix) = nullptr;  // nullptr: every station is a visitor
+};
+
 // Which pre-fill the contest uses for a station whose own country prefix is `ownPrefix`.
-PrefillKind PrefillKindFor(std::string_view contest, std::string_view ownPrefix);
+PrefillKind PrefillKindFor(const SentExchangePrefill& prefill, std::string_view ownPrefix);
 
 struct PrefillInput {
-    std::string_view contest;      // contest code ("WPX", "CQ", "RS2", ...)
+    SentExchangePrefill prefill;   // the contest's pre-fill
     std::string_view ownPrefix;    // principal prefix of the own country
     std::string_view cqZone;       // the station's own CQ zone
     int lastNumber = 0;            // contact number of the newest contact in the log view; 0 when empty

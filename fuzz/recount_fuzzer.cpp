@@ -42,7 +42,8 @@ struct FuzzFolder {
 
 void ScoreEverywhere(FuzzFolder& fuzz, const LoggedContact& contact) {
     for (const OwnStation& own : {OwnStation{"W1XYZ", "W", "NA"}, OwnStation{"UA3XYZ", "RA1", "EU"}}) {
-        for (const ContestRules& rules : AllContestRules()) {
+        for (const Contest* contest : AllContests()) {
+            const ContestRules& rules = contest->rules;
             MultiplierCopies copies;
             BandPointCounters points;
             fuzz.countries.BeginOperation();

@@ -14,8 +14,6 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kEditBands = {"10", "15", "20", "40", "80", "160"};
 constexpr std::array<std::string_view, 4> kEditModes = {"PH", "CW", "RY", "PS"};
-constexpr std::array<std::string_view, 10> kLetterExchangeContests = {"A10", "ARR", "UBD", "REF", "PAC",
-                                                                      "SP",  "OKM", "RUS", "UKR", "IAR"};
 
 template <std::size_t N>
 bool OneOf(const std::array<std::string_view, N>& list, std::string_view text) {
@@ -39,22 +37,23 @@ ContactFiles ContactFilesFor(const ProgramFolder& folder, std::string_view ownCa
     return {ContestIndexFilesFor(folder, ownCall), folder.ContestLogPath(ownCall)};
 }
 
-std::optional<std::string_view> EditRefusalReason(const EditTransfer& typed) {
+std::optional<std::string> EditRefusalReason(const EditTransfer& typed, const EditorExchangeRule& exchange) {
     if (TrimBlanks(typed.call).size() < 3) return "the call needs at least 3 characters";
     if (!IsValidDate(TrimBlanks(typed.date))) return "the date must be written YYYY-MM-DD";
     if (!IsValidTime(TrimBlanks(typed.utc))) return "the time must be written HH:MM";
     if (!OneOf(kEditBands, TrimBlanks(typed.band))) return "the band must be one of 10 15 20 40 80 160";
     if (!OneOf(kEditModes, TrimBlanks(typed.mode))) return "the mode must be one of PH CW RY PS";
     if (TrimBlanks(typed.sent).empty() || TrimBlanks(typed.rcvd).empty()) return "both exchanges must be filled in";
+    for (const std::string* text : {&typed.sent, &typed.rcvd}) {
+        if (EditorAcceptsExchange(exchange, *text)) continue;
+        return "exchange " + *text + " refused: " +
+               (exchange.takesLetters ? "at most 6 characters" : "digits only") + " in " + std::string(exchange.contest);
+    }
     return std::nullopt;
 }
 
-bool EditorExchangeTakesLetters(std::string_view contest) {
-    return OneOf(kLetterExchangeContests, contest) || contest.starts_with("RS");
-}
-
-bool EditorAcceptsExchange(std::string_view contest, std::string_view exchange) {
-    if (EditorExchangeTakesLetters(contest)) return exchange.size() <= kExchangeKept;
+bool EditorAcceptsExchange(const EditorExchangeRule& rule, std::string_view exchange) {
+    if (rule.takesLetters) return exchange.size() <= kExchangeKept;
     return exchange.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
@@ -82,7 +81,7 @@ bool ContactFilesHold(const ContactFiles& files, std::size_t number) {
 
 ContactEditResult SaveEditedContact(const ContactEditTarget& target, const EditTransfer& typed) {
     ContactEditResult result;
-    if ((result.reason = EditRefusalReason(typed))) {
+    if ((result.reason = EditRefusalReason(typed, target.exchange))) {
         result.outcome = ContactEditOutcome::Refused;
         return result;
     }

@@ -26,14 +26,20 @@ struct ContactFiles {
 
 ContactFiles ContactFilesFor(const ProgramFolder& folder, std::string_view ownCall);
 
+// What the dialog's exchange fields take in the contest of the log: letters, up to 6 characters, or
+// digits only.
+struct EditorExchangeRule {
+    bool takesLetters = false;
+    std::string_view contest;  // the contest code, named in a refusal
+};
+
+bool EditorAcceptsExchange(const EditorExchangeRule& rule, std::string_view exchange);
+
 // Why OK refuses the typed fields, or nothing when they pass: a call of at least 3 characters, a date
 // with "-" as its 5th and 8th character, a time whose first character is not above "2" and whose 4th
-// is not above "5", a band of 10 15 20 40 80 160, a mode of PH CW RY PS, both exchanges filled in.
-std::optional<std::string_view> EditRefusalReason(const EditTransfer& typed);
-
-// Whether the exchange fields take letters (up to 6 characters) in this contest; otherwise digits only.
-bool EditorExchangeTakesLetters(std::string_view contest);
-bool EditorAcceptsExchange(std::string_view contest, std::string_view exchange);
+// is not above "5", a band of 10 15 20 40 80 160, a mode of PH CW RY PS, both exchanges filled in and
+// each what the exchange fields take.
+std::optional<std::string> EditRefusalReason(const EditTransfer& typed, const EditorExchangeRule& exchange);
 
 // The typed fields as the contact to write: trimmed, the time HH:MM as HHMM.
 QsoRecord EditedQsoRecord(const EditTransfer& typed);
@@ -49,7 +55,7 @@ Message ReloadAdviceMessage();
 
 struct ContactEditResult {
     ContactEditOutcome outcome = ContactEditOutcome::Done;
-    std::optional<std::string_view> reason;            // why the fields were refused
+    std::optional<std::string> reason;                 // why the fields were refused
     std::vector<std::filesystem::path> notWritten;      // files that exist but could not be patched
     std::optional<Message> advice;                      // the reload advice, after every change
 };
@@ -58,6 +64,7 @@ struct ContactEditTarget {
     ContactFiles files;
     std::string ownCall;
     std::string transmitterId;
+    EditorExchangeRule exchange;
 };
 
 // OK in the edit dialog: checks the fields, then writes the contact numbered by the transfer's "num:"

@@ -1,43 +1,45 @@
 // The reload check of the contest log.
 #include "log/contest_log_validator.h"
 
-#include <array>
-#include <fstream>
 #include <string>
 
-#include "core/text.h"
+#include "core/file_io.h"
+#include "core/text_lines.h"
+#include "log/qso_line.h"
 
 namespace tallyhawk {
 namespace {
 
-constexpr std::size_t kLongestFreeLine = 70;
-constexpr std::size_t kQsoLineLength = 81;
-constexpr std::array<std::size_t, 10> kBlankColumns = {5, 11, 14, 25, 44, 48, 55, 69, 73, 80};
 constexpr std::string_view kOrganiserAddress = "https://www.arrl.org/cabrillo-format-tools";
 
 }  // namespace
 
 bool ValidContestLogLine(std::string_view line) {
     if (line.size() > kLongestFreeLine && line.size() != kQsoLineLength) return false;
-    if (!line.starts_with("QSO:")) return true;
+    if (!line.starts_with(kQsoMark)) return true;
+    // Compared as unsigned bytes: letters and code-page characters are all above "9".
     if (static_cast<unsigned char>(line.back()) > '9') return false;
-    for (std::size_t column : kBlankColumns) {
+    for (std::size_t column : qso_columns::kCheckedBlanks) {
         if (column > line.size() || line[column - 1] != ' ') return false;
     }
     return true;
 }
 
+std::optional<std::size_t> FirstInvalidContestLogLine(std::string_view text) {
+    LineCursor lines(text);
+    for (std::size_t number = 1; const auto line = lines.Next(); ++number) {
+        if (!ValidContestLogLine(line->text)) return number;
+    }
+    return std::nullopt;
+}
+
 LogCheckResult ContestLogValidator(const std::filesystem::path& logFile) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(logFile, error)) return {};
-    std::ifstream in(logFile, std::ios::binary);
-    if (!in) return {};
-    std::string line;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!ValidContestLogLine(line)) return {false, number};
-    }
-    return {true, std::nullopt};
+    const auto text = ReadFile(logFile);
+    if (!text) return {};
+    const auto badLine = FirstInvalidContestLogLine(*text);
+    return {!badLine, badLine};
 }
 
 Message LogNotValidMessage(std::string_view fileName) {
@@ -45,12 +47,16 @@ Message LogNotValidMessage(std::string_view fileName) {
     const std::string address(kOrganiserAddress);
     return Message{
         .titleEnglish = "WARNING!",
-        .textEnglish = "Error occurs when loading " + name + ".\nSome entries are not correct Cabrillo ARRL format.\n"
-                       "Please see ARRL templates (" + address + ").",
+        .textEnglish = "Error occurs when loading " + name +
+                       ".\nSome entries are not correct Cabrillo ARRL format.\n"
+                       "Please see ARRL templates (" +
+                       address + ").",
         .titleRussian = "ОШИБКА:",
-        .textRussian = "Ошибка при загрузке " + name + ".\nНекоторые строки не соответствуют ARRL Cabrillo формату.\n"
+        .textRussian = "Ошибка при загрузке " + name +
+                       ".\nНекоторые строки не соответствуют ARRL Cabrillo формату.\n"
                        "Проверьте правильность формата в любом текстовом редакторе.\n"
-                       "Для информации обращайтесь на сайт ARRL (" + address + ").",
+                       "Для информации обращайтесь на сайт ARRL (" +
+                       address + ").",
     };
 }
 

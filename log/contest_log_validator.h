@@ -10,7 +10,12 @@
 
 namespace tallyhawk {
 
+// The rule for one line (without its line end).
 bool ValidContestLogLine(std::string_view line);
+
+// The 1-based number of the first line of a whole log text that breaks the rule; nothing when every
+// line keeps it. The reload and the converter's check of Cabrillo files both ask this.
+std::optional<std::size_t> FirstInvalidContestLogLine(std::string_view text);
 
 struct LogCheckResult {
     bool passed = false;

@@ -2,6 +2,7 @@
 #include "log/log_replay.h"
 
 #include "core/text.h"
+#include "log/qso_line.h"
 
 namespace tallyhawk {
 
@@ -13,7 +14,7 @@ void ReplayContestLog(std::string_view log, const RecountStep& recount, const Pr
         const std::size_t end = newline == std::string_view::npos ? log.size() : newline + 1;
         const std::string_view line = TrimLineEnd(log.substr(start, end - start));
         start = end;
-        if (!line.starts_with("QSO:")) continue;
+        if (!line.starts_with(kQsoMark)) continue;
         ++sinceFlush;
         // The percentage is passed on only when its whole value grows: at most 100 redraws.
         const int percent = static_cast<int>(static_cast<unsigned long long>(end) * 100 / log.size());

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "core/file_io.h"
+#include "log/qso_line.h"
 
 namespace tallyhawk {
 
 bool IsQsoLine(std::string_view line) {
     const auto first = line.find_first_not_of(" \t");
-    return first != std::string_view::npos && line.substr(first).starts_with("QSO:");
+    return first != std::string_view::npos && line.substr(first).starts_with(kQsoMark);
 }
 
 std::size_t CountQsoLines(std::string_view log) {

@@ -60,7 +60,7 @@ private:
         if (exchange.empty()) return Add(contact, "exchange " + std::string(side) + " is empty");
         if (ExchangeHasShape(m_rules.exchange, exchange)) return;
         Add(contact, "exchange " + std::string(side) + " " + Quoted(exchange) + " is not " +
-                         std::string(ExchangeShapeText(m_rules.exchange)));
+                         std::string(m_rules.exchange.description));
     }
 
     void CheckBandAndMode(const ContestLogContact& contact) {

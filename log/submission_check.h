@@ -23,7 +23,7 @@ struct CheckFinding {
 struct ContactCheckRules {
     std::string_view contestName;          // the edition's official name, for the texts
     unsigned modes = 0;                    // the log modes the edition takes
-    ExchangeKind exchange = ExchangeKind::Serial;
+    ExchangeShape exchange;                // what the sent and received exchange hold
     std::optional<ContestPeriod> period;   // none: the period is not checked
 };
 

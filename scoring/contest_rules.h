@@ -48,16 +48,17 @@ struct MultiplierFileSet {
     bool modeFiles = false;        // cw./ssb. cq, was, itu (ARRL 10 M)
 };
 
+// The scoring unit of a contest: its points, the multipliers it records, where its points are counted,
+// how its score is shown and what it tells of a typed call.
 struct ContestRules {
-    std::string_view id;
-    std::string_view name;
     BandSet pointBands;
     PointsRule points;
     MultiplierRule multipliers;
     LayoutRule layout;
     MultiplierFileSet files;
-    PointSlotsRule addPoints;
+    PointSlotsRule addPoints = nullptr;  // nullptr: the points go to the slot of the contact's band
     StatusRule status = nullptr;  // the multiplier status of a typed call; nullptr: the contest shows none
+    // Countries are CQ-M keys: the contact's country and the own country (CQ-M).
     bool usesCqmKey = false;
     RecountFilter countsInRecount = nullptr;  // nullptr: the recount scores every contact
 };

@@ -1,6 +1,6 @@
 // What a contest's sponsor asks of the log sent in after the contest: the official name of each mode's
 // edition in Cabrillo and in ADIF and the days it runs, what the exchange holds, and the header fields
-// the sponsor's robot refuses a log without.
+// the sponsor's robot refuses a log without. Each contest's record holds its own (scoring/contests/).
 #pragma once
 
 #include <array>
@@ -14,6 +14,7 @@ namespace tallyhawk {
 
 // The modes of the contest log's lines, as bits.
 enum LogModeBits : unsigned { kCwLogs = 1, kPhoneLogs = 2, kDigitalLogs = 4 };
+inline constexpr unsigned kCwAndPhoneLogs = kCwLogs | kPhoneLogs;
 
 // The log mode code ("CW", "PH", "RY") as its bit; 0 for any other code.
 unsigned LogModeBit(std::string_view logCode);
@@ -25,16 +26,23 @@ struct ContestEdition {
     ContestPeriodRule period;
 };
 
-// What the exchange field of the log holds after the signal report.
-enum class ExchangeKind {
-    Serial,              // a serial number
-    CqZone,              // 1-40
-    ItuZone,             // 1-90
-    Age,                 // two digits, 00 allowed
-    ZoneOrPrefecture,    // a CQ zone (Japanese stations receive) or a prefecture number, 1-50
-    SerialOrLetters,     // a serial number, or letters such as a state, province, district or power
-    SerialWithDistrict,  // a serial number, followed by a district's letters from home stations
-    ItuZoneOrSociety,    // an ITU zone, or the abbreviation of an IARU member society or official
+// The recurring period of the sponsors' rules: the weekend of the month (0: the last) whose Saturday and
+// Sunday both fall in the month, from the hour on Saturday, for so many hours.
+constexpr ContestPeriodRule FullWeekendPeriod(int month, int weekend, int startHour, int hours) {
+    return {.month = month, .weekend = weekend, .fullWeekend = true, .startMinute = startHour * 60, .hours = hours};
+}
+
+// The same from the month's n-th Saturday, whether or not its Sunday is in the month. A start hour of 24
+// or more starts on the Sunday.
+constexpr ContestPeriodRule NthSaturdayPeriod(int month, int saturday, int startHour, int hours) {
+    return {.month = month, .weekend = saturday, .fullWeekend = false, .startMinute = startHour * 60, .hours = hours};
+}
+
+// What the exchange field of the log holds after the signal report, as the check before sending tests it.
+struct ExchangeShape {
+    bool (*accepts)(std::string_view exchange) = nullptr;  // never called with an empty exchange
+    std::string_view description;                           // "a CQ zone 1-40", for the check's finding
+    bool serialNumbered = false;  // a numeric exchange is a serial number (ADIF STX and SRX)
 };
 
 // Header fields beyond the categories that a sponsor's robot asks for.
@@ -42,12 +50,9 @@ enum RequiredHeaderBits : unsigned { kRequiresEmail = 1, kRequiresLocation = 2 }
 
 struct ContestSubmission {
     std::array<ContestEdition, 3> editions{};  // unused editions take no mode
-    ExchangeKind exchange = ExchangeKind::Serial;
+    ExchangeShape exchange;
     unsigned requiredHeaders = 0;
 };
-
-// The submission facts of a contest code, or nothing for an unknown code.
-const ContestSubmission* SubmissionFor(std::string_view contestId);
 
 // The edition that takes the mode bit; the first edition when none does.
 const ContestEdition& EditionForMode(const ContestSubmission& submission, unsigned modeBit);

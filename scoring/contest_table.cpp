@@ -3,77 +3,81 @@
 
 #include <array>
 
-#include "scoring/contests/contest_rule_units.h"
-#include "scoring/contests/rule_helpers.h"
+#include "core/text.h"
 
 namespace tallyhawk {
+
+// Each contest's record, defined in its file in scoring/contests/.
+extern const Contest kAadx, kArrl10m, kArrlDx, kCqWwDx, kCqm, kIaruHf, kJapanDx, kLzDx, kOceaniaDx, kOkOmDx,
+    kPaccDx, kRefDx, kRsgb21And28, kRsgb7Mhz, kRussianDx, kSacDx, kSpDx, kUbaDx, kUkrDx, kWpxDx;
+
 namespace {
 
-constexpr MultiplierFileSet kCountries{false, "x", false};
-constexpr MultiplierFileSet kCountriesAndZones{false, "xz", false};
-constexpr MultiplierFileSet kThreeKinds{false, "xyz", false};
-constexpr MultiplierFileSet kPrefixes{true, "x", false};
-constexpr MultiplierFileSet kModeFiles{false, "", true};
-
-// Code, name, bands that earn points, points, multipliers, score layout, multiplier files, point slots,
-// multiplier status of a typed call, CQ-M country key, recount filter.
-
-const std::array<ContestRules, 20> kContestRules = {{
-    {"AAD", "AADX", kAllBands, AadxPoints, AadxMultipliers, AadxLayout, kCountries, AddToContactBand,
-     AadxStatus},
-    {"A10", "ARRL 10 M", kAllBands, Arrl10mPoints, Arrl10mMultipliers, Arrl10mLayout, kModeFiles,
-     Arrl10mPointSlots, Arrl10mStatus, false, Arrl10mCountsInRecount},
-    {"ARR", "ARRL DX", kAllBands, ArrlDxPoints, ArrlDxMultipliers, ArrlDxLayout, kCountries, AddToContactBand,
-     ArrlDxStatus},
-    {"CQ", "CQ WW DX", kAllBands, DxContinentPoints, CqWwDxMultipliers, CqWwDxLayout, kCountriesAndZones,
-     AddToContactBand, CqWwDxStatus},
-    {"CQM", "CQ-M", kAllBands, CqmPoints, CqmMultipliers, CqmLayout, kCountries, AddToContactBand, CqmStatus,
-     true},
-    {"IAR", "IARU HF", kAllBands, IaruHfPoints, IaruHfMultipliers, IaruHfLayout, kCountriesAndZones,
-     AddToContactBand},
-    {"JA", "JAPAN DX", kAllBands, JapanDxPoints, JapanDxMultipliers, JapanDxLayout, kCountriesAndZones,
-     AddToContactBand, JapanDxStatus},
-    {"LZ", "LZ DX", kTenToEighty, LzDxPoints, LzDxMultipliers, LzDxLayout, kCountries, AddToContactBand},
-    {"OCE", "OCEANIA DX", kAllBands, OceaniaDxPoints, OceaniaDxMultipliers, OceaniaDxLayout, kCountries,
-     AddToContactBand, OceaniaDxStatus},
-    {"OKM", "OK-OM DX", kAllBands, OkOmDxPoints, OkOmDxMultipliers, OkOmDxLayout, kCountries,
-     AddToContactBand, OkOmDxStatus},
-    {"PAC", "PACC DX", kAllBands, PaccDxPoints, PaccDxMultipliers, PaccDxLayout, kCountries, AddToContactBand},
-    {"REF", "REF DX", kTenToEighty, RefDxPoints, RefDxMultipliers, RefDxLayout, kThreeKinds, AddToContactBand},
-    {"RS2", "RSGB 21/28", kRsgbBands, RsgbPoints, RsgbMultipliers, Rsgb21And28Layout, kCountries,
-     AddToContactBand, RsgbStatus},
-    {"RS7", "RSGB 7 MHZ", kRsgbBands, RsgbPoints, RsgbMultipliers, Rsgb7MhzLayout, kCountries,
-     AddToContactBand, RsgbStatus},
-    {"RUS", "RUSSIAN DX", kAllBands, RussianDxPoints, RussianDxMultipliers, RussianDxLayout, kCountriesAndZones,
-     AddToContactBand, RussianDxStatus},
-    {"SAC", "SAC DX", kTenToEighty, SacDxPoints, SacDxMultipliers, SacDxLayout, kCountries, AddToContactBand,
-     SacDxStatus},
-    {"SP", "SP DX", kAllBands, SpDxPoints, SpDxMultipliers, SpDxLayout, kCountries, AddToContactBand,
-     SpDxStatus},
-    {"UBD", "UBA DX", kTenToEighty, UbaDxPoints, UbaDxMultipliers, UbaDxLayout, kThreeKinds, AddToContactBand,
-     UbaDxStatus},
-    {"UKR", "UKR DX", kAllBands, UkrDxPoints, UkrDxMultipliers, UkrDxLayout, kCountriesAndZones,
-     AddToContactBand, UkrDxStatus},
-    {"WPX", "WPX DX", kAllBands, DxContinentPoints, WpxDxMultipliers, WpxDxLayout,
-     kPrefixes, AddToContactBand, WpxDxStatus},
-}};
+// The contest list, sorted by list name.
+constexpr std::array kContests = {
+    &kAadx,  &kArrl10m,     &kArrlDx,   &kCqWwDx,    &kCqm,   &kIaruHf, &kJapanDx, &kLzDx,  &kOceaniaDx, &kOkOmDx,
+    &kPaccDx, &kRefDx, &kRsgb21And28, &kRsgb7Mhz, &kRussianDx, &kSacDx, &kSpDx, &kUbaDx, &kUkrDx, &kWpxDx,
+};
 
 }  // namespace
 
-std::span<const ContestRules> AllContestRules() { return kContestRules; }
+std::span<const Contest* const> AllContests() { return kContests; }
 
-const ContestRules* RulesFor(std::string_view contestId) {
-    for (const auto& rules : kContestRules) {
-        if (rules.id == contestId) return &rules;
+const Contest* FindContest(std::string_view code) {
+    for (const Contest* contest : kContests) {
+        if (contest->code == code) return contest;
     }
     return nullptr;
+}
+
+const ContestRules* RulesFor(std::string_view code) {
+    const Contest* contest = FindContest(code);
+    return contest ? &contest->rules : nullptr;
+}
+
+std::string ContestCodeFromListName(std::string_view listName) {
+    for (const Contest* contest : kContests) {
+        if (contest->listName == listName) return std::string(contest->code);
+    }
+    return std::string(TrimTrailingBlanks(listName.substr(0, 3)));
+}
+
+std::string_view ContestListNameForCode(std::string_view code) {
+    const Contest* contest = FindContest(code);
+    return contest ? contest->listName : std::string_view();
+}
+
+// A code the table does not know still takes letters when it starts like the RSGB codes.
+bool ExchangeTakesLetters(std::string_view code) {
+    if (const Contest* contest = FindContest(code)) return contest->entry.exchangeTakesLetters;
+    return code.starts_with("RS");
+}
+
+ExchangeLimits ExchangeLimitsFor(std::string_view code, std::string_view ownCountryPrefix) {
+    const Contest* contest = FindContest(code);
+    if (!contest || !contest->entry.exchangeLimits) return {};
+    return contest->entry.exchangeLimits(ownCountryPrefix);
+}
+
+SentExchangePrefill SentExchangePrefillFor(std::string_view code) {
+    const Contest* contest = FindContest(code);
+    return contest ? contest->entry.prefill : SentExchangePrefill{};
+}
+
+OwnCountryKey OwnCountryKeyFor(std::string_view code) {
+    const ContestRules* rules = RulesFor(code);
+    return rules && rules->usesCqmKey ? OwnCountryKey::CqmKey : OwnCountryKey::Prefix;
 }
 
 void ScoreContact(const ContestRules& rules, const ContactFacts& q, const OwnStation& own,
                   BandPointCounters& points, MultiplierFiles& files, ScoringPass pass) {
     if (pass == ScoringPass::Recount && rules.countsInRecount && !rules.countsInRecount(q)) return;
     const int earned = rules.pointBands.Contains(q.band) ? rules.points(q, own) : 0;
-    rules.addPoints(q, earned, points);
+    if (rules.addPoints) {
+        rules.addPoints(q, earned, points);
+    } else {
+        points.Add(q.band, earned);
+    }
     rules.multipliers(q, own, files);
 }
 

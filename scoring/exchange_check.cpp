@@ -1,4 +1,4 @@
-// Whether a received exchange has the shape its contest gives it.
+// The shapes a received exchange takes in the contests.
 #include "scoring/exchange_check.h"
 
 #include "core/text.h"
@@ -12,54 +12,40 @@ bool NumberBetween(std::string_view text, int lowest, int highest) {
     return value && *value >= lowest && *value <= highest;
 }
 
-bool IsLettersOrDigits(std::string_view text) {
-    for (char c : text) {
-        if (!IsDigit(c) && !IsUpperLetter(c)) return false;
-    }
-    return !text.empty();
-}
-
-// Digits, then letters only: "12" or "12LN".
-bool IsSerialWithDistrict(std::string_view text) {
-    std::size_t digits = 0;
-    while (digits < text.size() && IsDigit(text[digits])) ++digits;
-    for (std::size_t i = digits; i < text.size(); ++i) {
-        if (!IsUpperLetter(text[i])) return false;
-    }
-    return digits > 0;
-}
-
 bool StartsWithLetter(std::string_view text) { return !text.empty() && IsUpperLetter(text.front()); }
 
 }  // namespace
 
-bool ExchangeHasShape(ExchangeKind kind, std::string_view exchange) {
-    switch (kind) {
-        case ExchangeKind::Serial: return NumberBetween(exchange, 1, 99999);
-        case ExchangeKind::CqZone: return NumberBetween(exchange, 1, 40);
-        case ExchangeKind::ItuZone: return NumberBetween(exchange, 1, 90);
-        case ExchangeKind::Age: return NumberBetween(exchange, 0, 99);
-        case ExchangeKind::ZoneOrPrefecture: return NumberBetween(exchange, 1, 50);
-        case ExchangeKind::SerialOrLetters: return IsLettersOrDigits(exchange);
-        case ExchangeKind::SerialWithDistrict: return IsSerialWithDistrict(exchange);
-        case ExchangeKind::ItuZoneOrSociety:
-            return NumberBetween(exchange, 1, 90) || (StartsWithLetter(exchange) && IsLettersOrDigits(exchange));
+bool IsSerialNumber(std::string_view exchange) { return NumberBetween(exchange, 1, 99999); }
+bool IsCqZone(std::string_view exchange) { return NumberBetween(exchange, 1, 40); }
+bool IsItuZone(std::string_view exchange) { return NumberBetween(exchange, 1, 90); }
+bool IsAge(std::string_view exchange) { return NumberBetween(exchange, 0, 99); }
+bool IsZoneOrPrefecture(std::string_view exchange) { return NumberBetween(exchange, 1, 50); }
+
+bool IsLettersOrDigits(std::string_view exchange) {
+    for (char c : exchange) {
+        if (!IsDigit(c) && !IsUpperLetter(c)) return false;
     }
-    return false;
+    return !exchange.empty();
 }
 
-std::string_view ExchangeShapeText(ExchangeKind kind) {
-    switch (kind) {
-        case ExchangeKind::Serial: return "a serial number";
-        case ExchangeKind::CqZone: return "a CQ zone 1-40";
-        case ExchangeKind::ItuZone: return "an ITU zone 1-90";
-        case ExchangeKind::Age: return "an age 00-99";
-        case ExchangeKind::ZoneOrPrefecture: return "a CQ zone or a prefecture 1-50";
-        case ExchangeKind::SerialOrLetters: return "a serial number or letters and digits";
-        case ExchangeKind::SerialWithDistrict: return "a serial number, with a district's letters after it";
-        case ExchangeKind::ItuZoneOrSociety: return "an ITU zone 1-90 or a society's abbreviation";
+// Digits, then letters only.
+bool IsSerialWithDistrict(std::string_view exchange) {
+    std::size_t digits = 0;
+    while (digits < exchange.size() && IsDigit(exchange[digits])) ++digits;
+    for (std::size_t i = digits; i < exchange.size(); ++i) {
+        if (!IsUpperLetter(exchange[i])) return false;
     }
-    return "";
+    return digits > 0;
+}
+
+bool IsItuZoneOrSociety(std::string_view exchange) {
+    return IsItuZone(exchange) || (StartsWithLetter(exchange) && IsLettersOrDigits(exchange));
+}
+
+bool ExchangeHasShape(const ExchangeShape& shape, std::string_view exchange) {
+    if (exchange.empty()) return false;
+    return !shape.accepts || shape.accepts(exchange);
 }
 
 }  // namespace tallyhawk

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/cli/cli_arguments.h"
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 #include "app/session/logger_session.h"
 #include "core/program_folder.h"
 

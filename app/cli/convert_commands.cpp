@@ -4,6 +4,7 @@
 
 #include "app/cli/command.h"
 #include "convert/log_file_check.h"
+#include "convert/log_format.h"
 #include "core/file_io.h"
 #include "core/text.h"
 
@@ -51,17 +52,11 @@ bool Readable(CommandContext& context, const std::filesystem::path& path) {
 // --from names the direction; otherwise the name's third-last character does (c: Cabrillo, a: ADIF).
 std::optional<LogFormat> SourceFormat(CommandContext& context, const std::filesystem::path& path) {
     if (const auto from = context.arguments.Value("from")) {
-        const std::string lower = ToLowerAscii(*from);
-        if (lower == "adif") return LogFormat::Adif;
-        if (lower == "cabrillo") return LogFormat::Cabrillo;
+        if (const LogFormat named = LogFormatNamed(*from); named != LogFormat::None) return named;
         context.err << "--from takes adif or cabrillo\n";
         return std::nullopt;
     }
-    switch (LogFileKindOf(path.string())) {
-        case LogFileKind::Adif: return LogFormat::Adif;
-        case LogFileKind::Cabrillo: return LogFormat::Cabrillo;
-        case LogFileKind::Unchecked: break;
-    }
+    if (const LogFormat byName = LogFormatOfPath(path.string()); byName != LogFormat::None) return byName;
     context.err << "cannot tell the format of " << path.string()
                 << " from its name: give --from adif or --from cabrillo\n";
     return std::nullopt;
@@ -123,18 +118,17 @@ int RunValidate(CommandContext& context) {
     const auto path = SourceFile(context, "validate");
     if (!path) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
-    const LogFileKind kind = LogFileKindOf(path->string());
-    if (kind == LogFileKind::Unchecked) {
+    const LogFormatRow* format = LogFormatRowOf(LogFormatOfPath(path->string()));
+    if (!format) {
         context.out << "not checked: only names whose third-last character is c (Cabrillo) or a (ADIF) are read\n";
         return kExitOk;
     }
-    const LogFormat format = kind == LogFileKind::Adif ? LogFormat::Adif : LogFormat::Cabrillo;
     if (!ValidateLogFile(*path)) {
         const LoggerSession session = StartSession(context, StartUp::WithoutContest);
-        PrintMessage(context.err, ConversionRejectedMessage(format, path->string()), session.Russian());
+        PrintMessage(context.err, format->rejected(path->string()), session.Russian());
         return kExitFailure;
     }
-    context.out << (format == LogFormat::Adif ? "valid ADIF file\n" : "valid Cabrillo log\n");
+    context.out << "valid " << format->kindOfFile << "\n";
     return kExitOk;
 }
 

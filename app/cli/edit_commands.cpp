@@ -21,19 +21,6 @@ std::optional<EditTransfer> OpenEditor(CommandContext& context, const LoggerSess
     return transfer;
 }
 
-// The exchange fields of the dialog take letters only in some contests.
-bool ExchangesAccepted(CommandContext& context, const LoggerSession& session, const EditTransfer& typed) {
-    const std::string& contest = session.Setup().contest;
-    for (const std::string* exchange : {&typed.sent, &typed.rcvd}) {
-        if (EditorAcceptsExchange(contest, *exchange)) continue;
-        context.err << "exchange " << *exchange << " refused: "
-                    << (EditorExchangeTakesLetters(contest) ? "at most 6 characters" : "digits only") << " in "
-                    << contest << "\n";
-        return false;
-    }
-    return true;
-}
-
 int Report(CommandContext& context, const LoggerSession& session, const ContactEditResult& result, std::size_t number) {
     switch (result.outcome) {
         case ContactEditOutcome::Refused:
@@ -71,7 +58,6 @@ int RunEdit(CommandContext& context) {
     typed->mode = ToUpperAscii(field(5));
     typed->sent = ToUpperAscii(field(6));
     typed->rcvd = ToUpperAscii(field(7));
-    if (!ExchangesAccepted(context, session, *typed)) return kExitFailure;
     return Report(context, session, session.SaveEditedContact(*typed), *number);
 }
 

@@ -2,6 +2,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 #include "app/cli/command.h"
 #include "core/text.h"
@@ -48,12 +49,20 @@ void ApplySetupOverrides(LoggerSession& session, const CliArguments& arguments) 
     if (const auto date = arguments.Value("date")) session.SetFieldText(Field::Date, *date);
 }
 
-void FillRow(LoggerSession& session, std::string_view call, std::string_view time, std::string_view sent,
-             std::string_view received) {
-    session.SetFieldText(Field::Call, ToUpperAscii(call));
-    session.SetFieldText(Field::Time, TimeFieldText(time));
-    session.SetFieldText(Field::ExchangeSent, ToUpperAscii(sent));
-    session.SetFieldText(Field::ExchangeReceived, ToUpperAscii(received));
+// Types the row as the entry row takes it; a text the row would not take as typed refuses the contact,
+// naming the field and the reason.
+bool FillRow(LoggerSession& session, std::ostream& err, std::string_view where, std::string_view call,
+             std::string_view time, std::string_view sent, std::string_view received) {
+    const std::string timeText = TimeFieldText(time);
+    const std::pair<Field, std::string_view> row[] = {
+        {Field::Call, call}, {Field::Time, timeText}, {Field::ExchangeSent, sent}, {Field::ExchangeReceived, received}};
+    for (const auto& [field, text] : row) {
+        const FieldEdit edit = session.SetFieldText(field, text);
+        if (edit.refusal == FieldRefusal::None) continue;
+        err << where << "not logged: " << session.RefusalText(field, text, edit.refusal) << "\n";
+        return false;
+    }
+    return true;
 }
 
 int LogOne(CommandContext& context) {
@@ -64,7 +73,7 @@ int LogOne(CommandContext& context) {
     }
     LoggerSession session = StartSession(context);
     ApplySetupOverrides(session, context.arguments);
-    FillRow(session, words[0], words[1], words[2], words[3]);
+    if (!FillRow(session, context.err, "", words[0], words[1], words[2], words[3])) return kExitFailure;
     return SaveRow(session, context.err, "") == SaveOutcome::Logged ? kExitOk : kExitFailure;
 }
 
@@ -96,7 +105,10 @@ BatchResult LogLines(LoggerSession& session, std::istream& in, std::ostream& err
         session.SetFieldText(Field::Band, fields[0]);
         session.SetFieldText(Field::Mode, ToUpperAscii(fields[1]));
         session.SetFieldText(Field::Date, fields[2]);
-        FillRow(session, fields[4], fields[3], fields[5], fields[6]);
+        if (!FillRow(session, err, where, fields[4], fields[3], fields[5], fields[6])) {
+            ++result.skipped;
+            continue;
+        }
         const SaveOutcome outcome = SaveRow(session, err, where);
         if (outcome == SaveOutcome::Logged) {
             ++result.logged;

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "app/cli/command.h"
-#include "app/cli/settings_channel.h"
+#include "app/platform/settings_channel.h"
 
 namespace tallyhawk::cli {
 

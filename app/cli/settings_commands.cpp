@@ -20,9 +20,9 @@ std::string_view WriteStatusText(SettingWriteStatus status) {
 
 // " (one of: HIGH LOW QRP)" for a setting that takes only some values.
 std::string AllowedValuesNote(const std::string& name) {
-    const SettingDefinition* definition = FindSettingDefinition(name);
-    if (!definition || definition->allowedValues.empty()) return {};
-    return " (one of: " + std::string(definition->allowedValues) + ")";
+    const auto setting = SettingName::Find(name);
+    if (!setting || setting->Definition().allowedValues.empty()) return {};
+    return " (one of: " + std::string(setting->Definition().allowedValues) + ")";
 }
 
 // Checks every pair against a scratch store first, so that one bad pair writes nothing.

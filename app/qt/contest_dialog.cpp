@@ -6,14 +6,14 @@
 #include "app/qt/dialog_parts.h"
 #include "app/qt/qt_conversions.h"
 #include "core/band.h"
-#include "core/contest_id.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 namespace {
 
 QStringList ContestNames() {
     QStringList names;
-    for (const ContestName& contest : kContestNames) names << ToQString(contest.listName);
+    for (const Contest* contest : AllContests()) names << ToQString(contest->listName);
     return names;
 }
 

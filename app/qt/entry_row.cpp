@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
-#include <QRegularExpressionValidator>
 
 #include "app/qt/qt_conversions.h"
 
@@ -13,20 +12,21 @@ namespace {
 
 struct FieldLook {
     int width;
-    int maxLength;  // 0: no limit
-    bool typed;     // read-only fields are filled from the contest setup
+    bool typed;  // read-only fields are filled from the contest setup
 };
 
 // Call, Date, Time, Band, Mode, Exchange sent, Exchange received.
 constexpr std::array<FieldLook, kEntryFields.size()> kFieldLooks = {{
-    {110, static_cast<int>(kCallFieldLimit), true},
-    {90, 0, false},
-    {60, static_cast<int>(kTimeFieldLimit), true},
-    {45, 0, false},
-    {45, 0, false},
-    {70, static_cast<int>(kExchangeFieldLimit), true},
-    {70, static_cast<int>(kExchangeFieldLimit), true},
+    {110, true}, {90, false}, {60, true}, {45, false}, {45, false}, {70, true}, {70, true},
 }};
+
+// Caret positions: the session counts bytes of UTF-8, a line edit counts UTF-16 units.
+std::size_t BytePosition(const QString& text, int caret) { return text.left(caret).toUtf8().size(); }
+
+int CharPosition(const QString& text, std::size_t bytes) {
+    const QByteArray utf8 = text.toUtf8();
+    return static_cast<int>(QString::fromUtf8(utf8.left(static_cast<qsizetype>(bytes))).size());
+}
 
 }  // namespace
 
@@ -41,7 +41,6 @@ CEntryRow::CEntryRow(QWidget* parent) : QWidget(parent) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(ToQString(FieldName(field)));
         edit->setFixedWidth(look.width);
-        if (look.maxLength > 0) edit->setMaxLength(look.maxLength);
         edit->setReadOnly(!look.typed);
         edit->setFocusPolicy(look.typed ? Qt::StrongFocus : Qt::NoFocus);
         edit->setAlignment(field == Field::Call ? Qt::AlignLeft : Qt::AlignCenter);
@@ -60,14 +59,7 @@ CEntryRow::CEntryRow(QWidget* parent) : QWidget(parent) {
 }
 
 void CEntryRow::OnTextEdited(Field field, const QString& text) {
-    QLineEdit* edit = Edit(field);
-    const QString upper = text.toUpper();
-    if (upper != text) {
-        const int caret = edit->cursorPosition();
-        edit->setText(upper);
-        edit->setCursorPosition(caret);
-    }
-    emit fieldEdited(field, upper);
+    emit fieldEdited(field, text, BytePosition(text, Edit(field)->cursorPosition()));
 }
 
 void CEntryRow::ShowEntry(const EntryForm& entry) {
@@ -83,13 +75,17 @@ void CEntryRow::ShowEntry(const EntryForm& entry) {
     }
 }
 
-void CEntryRow::SetExchangeAcceptsLetters(bool letters) {
-    for (const Field field : {Field::ExchangeSent, Field::ExchangeReceived}) {
-        QLineEdit* edit = Edit(field);
-        delete edit->validator();
-        edit->setValidator(letters ? nullptr
-                                   : new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+void CEntryRow::SetMaxLengths(const EntryRules& rules) {
+    constexpr int kUnlimited = 32767;  // QLineEdit's own default
+    for (const Field field : kEntryFields) {
+        const std::size_t limit = rules.MaxLength(field);
+        Edit(field)->setMaxLength(limit > 0 ? static_cast<int>(limit) : kUnlimited);
     }
+}
+
+void CEntryRow::PlaceCaret(Field field, std::size_t caret) {
+    QLineEdit* edit = Edit(field);
+    edit->setCursorPosition(CharPosition(edit->text(), caret));
 }
 
 void CEntryRow::SetColors(const QColor& back, const QColor& text) {

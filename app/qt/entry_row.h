@@ -1,6 +1,6 @@
-// CEntryRow: the seven fields in which the operator types each contact. The row upper-cases what is
-// typed, limits lengths, keeps the exchange fields to digits when the contest asks, and reports typing,
-// entering and leaving a field; the rules behind them are the session's.
+// CEntryRow: the seven fields in which the operator types each contact. The row reports typing (the
+// text and the caret), entering and leaving a field, and shows what the session makes of it; the
+// rules (upper case, digits only, lengths, the time field's colon) are the session's.
 #pragma once
 
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 #include <array>
 #include <optional>
 
-#include "app/session/entry_form.h"
+#include "app/session/entry_rules.h"
 
 namespace tallyhawk {
 
@@ -21,14 +21,17 @@ public:
 
     // Shows the texts; a field whose text is already shown keeps its caret.
     void ShowEntry(const EntryForm& entry);
-    void SetExchangeAcceptsLetters(bool letters);
+    // The longest text of each field, as the session's rules hold them.
+    void SetMaxLengths(const EntryRules& rules);
+    // Puts the caret of a field at a byte position of the session's text.
+    void PlaceCaret(Field field, std::size_t caret);
     void SetColors(const QColor& back, const QColor& text);
     void FocusField(Field field);
     std::optional<Field> FocusedField() const;
 
 signals:
-    // The operator changed a field's text (already in upper case).
-    void fieldEdited(tallyhawk::Field field, const QString& text);
+    // The operator changed a field's text; `caret` is the caret's byte position in its UTF-8 text.
+    void fieldEdited(tallyhawk::Field field, const QString& text, std::size_t caret);
     void fieldEntered(tallyhawk::Field field);
     void fieldLeft(tallyhawk::Field field);
 

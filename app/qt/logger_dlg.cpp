@@ -6,11 +6,11 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
-#include "app/session/time_field.h"
 
 namespace tallyhawk {
 
@@ -37,7 +37,7 @@ void CLoggerDlg::ConnectParts() {
 void CLoggerDlg::Start() {
     const Effects effects = m_session.Start();
     ApplyColors();
-    m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters());
+    m_entryRow->SetMaxLengths(m_session.EntryRowRules());
     m_buttons->SetLanguage(m_session.Russian());
     ApplyOnTop();
     m_listening = m_server.Listen();
@@ -46,6 +46,8 @@ void CLoggerDlg::Start() {
     Render();
     FollowFocus();
     Play(effects);
+    // MASTER.SCP is read once the window is up, so the first typed call does not wait for it.
+    QTimer::singleShot(0, this, [this] { m_session.KnownCalls(); });
 }
 
 void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
@@ -72,37 +74,28 @@ void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen(
 void CLoggerDlg::Play(const Effects& effects) {
     for (const Sound sound : effects.sounds) m_sounds.Play(sound);
     for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
+    for (const Message& note : effects.notes) ShowNote(ToQString(MessageText(note, m_session.Russian())));
     if (effects.dialog) OpenDialog(*effects.dialog);
 }
 
 void CLoggerDlg::ApplySettingsMessage(const QString& text) {
     m_session.ApplySettingsMessage(ToStdString(text));
     ApplyOnTop();
-    m_entryRow->SetExchangeAcceptsLetters(m_session.ExchangeAcceptsLetters());
     Render();
 }
 
-// Typing: the call runs the worked-before check on every change, the time field puts in its colon, the
-// exchange fields simply hold what is typed.
-void CLoggerDlg::OnFieldEdited(Field field, const QString& text) {
+// Typing: the call runs the worked-before check on every change; every other field takes what the
+// session's rules make of the text, with the caret where they put it.
+void CLoggerDlg::OnFieldEdited(Field field, const QString& text, std::size_t caret) {
     if (field == Field::Call) {
         const Effects effects = m_session.CallChanged(ToStdString(text));
         Render();
         Play(effects);
         return;
     }
-    if (field != Field::Time) {
-        m_session.SetFieldText(field, ToStdString(text));
-        Render();
-        return;
-    }
-    QLineEdit* edit = m_entryRow->Edit(Field::Time);
-    const TimeFieldEdit typed =
-        TypedTimeText(ToStdString(text), static_cast<std::size_t>(edit->cursorPosition()),
-                      m_session.CurrentScreen().entry[Field::Time]);
-    m_session.SetFieldText(Field::Time, typed.text);
+    const FieldEdit edit = m_session.SetFieldText(field, ToStdString(text), caret);
     Render();
-    edit->setCursorPosition(static_cast<int>(typed.caret));
+    m_entryRow->PlaceCaret(field, edit.caret);
 }
 
 void CLoggerDlg::OnFieldEntered(Field field) {

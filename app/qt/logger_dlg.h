@@ -78,7 +78,7 @@ private:
     KeyUse FilterKey(int key);
     void ScrollLogView(LogViewKey key);
 
-    void OnFieldEdited(Field field, const QString& text);
+    void OnFieldEdited(Field field, const QString& text, std::size_t caret);
     void OnFieldEntered(Field field);
     void OnFieldLeft(Field field);
     void OnButton(Button button);

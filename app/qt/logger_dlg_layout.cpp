@@ -8,7 +8,7 @@
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
 #include "app/qt/views.h"
-#include "core/contest_id.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 namespace {
@@ -83,6 +83,9 @@ void CLoggerDlg::BuildLayout() {
     m_statusLabel = MakeLabel(this, "statusLabel", 18, true);
     m_noteLabel = MakeLabel(this, "noteLabel", 12);
     m_noteLabel->setWordWrap(true);
+    // A note (a missing callbook library, settings not received) takes up to two lines.
+    m_noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_noteLabel->setMinimumHeight(2 * m_noteLabel->fontMetrics().lineSpacing());
     auto* scoreCaption = MakeLabel(this, "scoreCaption", 14);
     scoreCaption->setText(QStringLiteral("Claimed score"));
     m_rates = new CRatePanel(this);
@@ -131,13 +134,14 @@ void CLoggerDlg::BuildLayout() {
 void CLoggerDlg::ApplyColors() {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kSkinColor);
-    palette.setColor(QPalette::WindowText, ColorSetting(m_session, "ColorText"));
+    palette.setColor(QPalette::WindowText, ColorSetting(m_session, color::kColorText));
     setPalette(palette);
     const GridColors grid = GridColorsOf(m_session);
     for (CGridCtrl* view : {m_logView, m_lookupView, m_scoreGrid}) view->SetColors(grid);
-    m_entryRow->SetColors(ColorSetting(m_session, "EditColorBack"), ColorSetting(m_session, "EditColorText"));
-    SetTextColor(*m_progressLabel, ColorSetting(m_session, "AlarmColor"));
-    m_knownCalls->SetColors(grid.back, grid.text, ColorSetting(m_session, kGridBackColorWorked));
+    m_entryRow->SetColors(ColorSetting(m_session, color::kEditColorBack),
+                          ColorSetting(m_session, color::kEditColorText));
+    SetTextColor(*m_progressLabel, ColorSetting(m_session, color::kAlarmColor));
+    m_knownCalls->SetColors(grid.back, grid.text, ColorSetting(m_session, color::kGridBackColorWorked));
 }
 
 void CLoggerDlg::Render() {
@@ -159,6 +163,7 @@ void CLoggerDlg::Render() {
     for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
         m_infoCaptions[row]->setText(ToQString(screen.callInfo[row].caption));
         m_infoValues[row]->setText(ToQString(screen.callInfo[row].value));
+        SetTextColor(*m_infoValues[row], ColorSetting(m_session, screen.callInfo[row].valueColor));
     }
 }
 

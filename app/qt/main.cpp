@@ -4,7 +4,8 @@
 #include <csignal>
 #include <filesystem>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
+#include "app/qt/callbook_loader.h"
 #include "app/qt/dialog_launcher.h"
 #include "app/qt/logger_dlg.h"
 
@@ -32,6 +33,8 @@ int Run(QApplication& application) {
     const auto folder = std::filesystem::absolute(parser.value(folderOption).trimmed().toStdString(), error);
     QSettingsBackend settings(parser.value(settingsOption).toStdString());
     LoggerSession session(ProgramFolder(folder), settings);
+    CallbookLoader callbooks(folder);
+    session.SetCallbookLibraries(&callbooks);
     CLoggerDlg window(session, ReadSystemClock);
     window.openDialog = [&window, &settings](Dialog dialog) {
         OpenSettingsDialog(dialog, window, settings, ReadSystemClock);

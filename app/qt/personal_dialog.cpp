@@ -10,7 +10,7 @@ namespace tallyhawk {
 namespace {
 
 // The four address lines and their three "*" fit the stored address.
-std::size_t AddressLineLimit() { return (SettingTextLimit("Address") - 3) / 4; }
+std::size_t AddressLineLimit() { return (SettingTextLimit(setting::kAddress) - 3) / 4; }
 
 }  // namespace
 
@@ -19,17 +19,18 @@ CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : QDia
     const PersonalDialogValues values = OpenPersonalDialog(m_store);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    m_callsign = AddField(*form, QStringLiteral("Callsign"), values.callsign, SettingTextLimit("Callsign"));
-    m_name = AddField(*form, QStringLiteral("Name"), values.name, SettingTextLimit("Name"));
-    m_club = AddField(*form, QStringLiteral("Club"), values.club, SettingTextLimit("Club"));
+    m_callsign =
+        AddField(*form, QStringLiteral("Callsign"), values.callsign, SettingTextLimit(setting::kCallsign));
+    m_name = AddField(*form, QStringLiteral("Name"), values.name, SettingTextLimit(setting::kName));
+    m_club = AddField(*form, QStringLiteral("Club"), values.club, SettingTextLimit(setting::kClub));
     for (std::size_t line = 0; line < m_address.size(); ++line) {
         m_address[line] = AddField(*form, QStringLiteral("Address %1").arg(line + 1), values.address[line],
                                    AddressLineLimit());
     }
-    m_cqZone = AddField(*form, QStringLiteral("CQ zone"), values.cqZone, SettingTextLimit("CQZone"),
+    m_cqZone = AddField(*form, QStringLiteral("CQ zone"), values.cqZone, SettingTextLimit(setting::kCqZone),
                         Characters::Digits);
     m_continent =
-        AddField(*form, QStringLiteral("Continent"), values.continent, SettingTextLimit("Continent"));
+        AddField(*form, QStringLiteral("Continent"), values.continent, SettingTextLimit(setting::kContinent));
     for (QLineEdit* upper : {m_callsign, m_continent}) {
         connect(upper, &QLineEdit::textEdited, upper,
                 [upper](const QString& text) { upper->setText(text.toUpper()); });

@@ -4,7 +4,7 @@
 #include <QLocalSocket>
 #include <memory>
 
-#include "app/cli/settings_channel.h"
+#include "app/platform/settings_channel.h"
 
 namespace tallyhawk {
 namespace {

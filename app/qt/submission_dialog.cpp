@@ -28,11 +28,11 @@ QString LabelOf(std::string_view name) {
     return label;
 }
 
-QWidget* AddSettingField(QFormLayout& form, std::string_view name, const std::string& value) {
-    const SettingDefinition* definition = FindSettingDefinition(name);
-    if (definition && !definition->allowedValues.empty()) {
+QWidget* AddSettingField(QFormLayout& form, SettingName name, const std::string& value) {
+    const SettingDefinition& definition = name.Definition();
+    if (!definition.allowedValues.empty()) {
         QStringList items{QString()};  // empty: the default
-        items += ToQString(definition->allowedValues).split(QChar(' '), Qt::SkipEmptyParts);
+        items += ToQString(definition.allowedValues).split(QChar(' '), Qt::SkipEmptyParts);
         return AddChoice(form, LabelOf(name), items, value);
     }
     return AddField(form, LabelOf(name), value, SettingTextLimit(name));

@@ -34,17 +34,21 @@ constexpr int kScoreVisibleRows = 7;
 
 }  // namespace
 
+QColor ColorSetting(const LoggerSession& session, ColorName setting) {
+    return ToQColor(session.ColorValue(setting));
+}
+
 QColor ColorSetting(const LoggerSession& session, std::string_view setting) {
     return ToQColor(session.ColorValue(setting));
 }
 
 GridColors GridColorsOf(const LoggerSession& session) {
     return GridColors{
-        .back = ColorSetting(session, "GridBackColor"),
-        .text = ColorSetting(session, "GridTextColor"),
-        .fixedBack = ColorSetting(session, "GridBackColorFix"),
-        .fixedText = ColorSetting(session, "GridTextColorFix"),
-        .style = session.ColorValue("GridStyle"),
+        .back = ColorSetting(session, color::kGridBackColor),
+        .text = ColorSetting(session, color::kGridTextColor),
+        .fixedBack = ColorSetting(session, color::kGridBackColorFix),
+        .fixedText = ColorSetting(session, color::kGridTextColorFix),
+        .style = session.ColorValue(color::kGridStyle),
     };
 }
 

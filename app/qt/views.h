@@ -11,7 +11,8 @@ namespace tallyhawk {
 
 // The grid colours of the colour settings.
 GridColors GridColorsOf(const LoggerSession& session);
-QColor ColorSetting(const LoggerSession& session, std::string_view setting);
+QColor ColorSetting(const LoggerSession& session, ColorName setting);
+QColor ColorSetting(const LoggerSession& session, std::string_view setting);  // 0 for an unknown name
 
 // Columns and sizes of the three grids.
 void SetupLogView(CGridCtrl& grid);

@@ -1,4 +1,4 @@
-// What one operation of the session asks its front end to do: sounds, message boxes, a dialog.
+// What one operation of the session asks its front end to do: sounds, message boxes, notes, a dialog.
 #pragma once
 
 #include <optional>
@@ -15,6 +15,7 @@ enum class Dialog { Configuration, Personal, ContestSetup, Colors, Files, AfterC
 struct Effects {
     std::vector<Sound> sounds;
     std::vector<Message> messages;
+    std::vector<Message> notes;  // one-line texts for the window's note line, without a box
     std::optional<Dialog> dialog;
 };
 

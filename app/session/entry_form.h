@@ -21,9 +21,8 @@ struct EntryForm {
     const std::string& operator[](Field field) const { return texts[static_cast<std::size_t>(field)]; }
 };
 
-// Field length limits of the entry row; fields not listed are unlimited.
+// Length limits of the call and time fields; the exchange fields' limits depend on the contest.
 inline constexpr std::size_t kCallFieldLimit = 11;
 inline constexpr std::size_t kTimeFieldLimit = 5;
-inline constexpr std::size_t kExchangeFieldLimit = 6;
 
 }  // namespace tallyhawk

@@ -1,7 +1,6 @@
 // LoggerSession: start-up and saving a contact.
 #include "app/session/logger_session.h"
 
-#include "app/session/exchange_rules.h"
 #include "app/session/settings_message.h"
 #include "app/session/time_field.h"
 #include "core/mode.h"
@@ -9,6 +8,7 @@
 #include "database/contest_index.h"
 #include "log/contest_log_writer.h"
 #include "log/qso_line.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 
@@ -17,7 +17,6 @@ LoggerSession::LoggerSession(ProgramFolder folder, SettingsBackend& settings, Cl
 
 Effects LoggerSession::Start() {
     Effects effects = StartWithoutContest();
-    LoadKnownCalls();
     SetupViews(ViewSelection::Both);
     RefreshLogView();
     ShowScore();
@@ -36,14 +35,28 @@ Effects LoggerSession::StartWithoutContest() {
     m_screen.entry[Field::Mode] = EntryCodeForModeText(m_settings.setup.mode);
     m_screen.focus = Field::Call;
     LoadCallsignData();
+    m_entryRules = EntryRulesFor(m_settings.setup.contest, m_ownCountryPrefix);
     return effects;
 }
 
-void LoggerSession::SetFieldText(Field field, std::string_view text) { m_screen.entry[field] = text; }
+FieldEdit LoggerSession::SetFieldText(Field field, std::string_view text, std::size_t caret) {
+    FieldEdit edit = EditFieldText(m_entryRules, field, text, caret, m_screen.entry[field]);
+    m_screen.entry[field] = edit.text;
+    return edit;
+}
+
+std::string LoggerSession::RefusalText(Field field, std::string_view typed, FieldRefusal refusal) const {
+    return FieldRefusalText(m_entryRules, field, typed, refusal, m_settings.setup.contest);
+}
+
+void LoggerSession::SetContest(std::string_view code) {
+    m_settings.setup.contest = code;
+    m_entryRules = EntryRulesFor(code, m_ownCountryPrefix);
+}
 
 std::int32_t LoggerSession::ColorValue(std::string_view setting) const {
-    const ColorDefinition* definition = FindColorDefinition(setting);
-    return definition ? m_colors[static_cast<std::size_t>(definition - kColorDefinitions.data())] : 0;
+    const auto name = ColorName::Find(setting);
+    return name ? ColorValue(*name) : 0;
 }
 
 void LoggerSession::SetFocus(Field field) {
@@ -108,8 +121,8 @@ Effects LoggerSession::SaveContact() {
     // The pre-fill may move the focus to Exchange received; with the call empty the entry row sends
     // it straight back to the call field.
     m_screen.focus = Field::Call;
-    // The serial number of WPX is filled in again when the operator leaves the time field.
-    if (m_settings.setup.contest == "WPX") m_screen.entry[Field::ExchangeSent].clear();
+    const Contest* contest = FindContest(m_settings.setup.contest);
+    if (contest && contest->entry.clearsSentAfterSave) m_screen.entry[Field::ExchangeSent].clear();
     m_screen.entry[Field::ExchangeReceived].clear();
     return effects;
 }
@@ -169,12 +182,14 @@ void LoggerSession::ApplySettingsMessage(std::string_view text) {
         ShowScore();
     }
     if (message->mode) m_screen.entry[Field::Mode] = *message->mode;
-    if (message->contest) m_settings.setup.contest = *message->contest;
+    if (message->contest) {
+        // The exchange limits and the oblast names stay as start-up set them.
+        m_settings.setup.contest = *message->contest;
+        m_entryRules.exchangeTakesLetters = ExchangeTakesLetters(*message->contest);
+    }
     if (message->callbookType) options.callbookType = *message->callbookType;
     if (message->diskLetter) options.callbookDrive = CallbookDrive(*message->diskLetter, options.callbookType);
 }
-
-bool LoggerSession::ExchangeAcceptsLetters() const { return ExchangeAllowsLetters(m_settings.setup.contest); }
 
 bool LoggerSession::SyncContestLog() const {
     const auto path = m_folder.ContestLogPath(m_settings.station.callsign);

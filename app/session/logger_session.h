@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "app/session/call_info_lookup.h"
 #include "app/session/call_matches.h"
 #include "app/session/effects.h"
 #include "app/session/entry_form.h"
+#include "app/session/entry_rules.h"
 #include "app/session/settings_backend.h"
 #include "app/session/settings_store.h"
 #include "app/session/submission.h"
@@ -40,7 +42,7 @@ namespace tallyhawk {
 enum class StatusFont { Info, Alarm };  // bold Arial 5 wide; bold Arial 14 pixels high and 6 wide
 struct StatusLabel {
     std::string text;
-    std::string_view color = "InfoColor";  // colour setting of the text
+    ColorName color = color::kInfoColor;  // colour setting of the text
     StatusFont font = StatusFont::Info;
 };
 
@@ -102,7 +104,11 @@ public:
     void ApplySettingsMessage(std::string_view text);
 
     // Whether the exchange fields take letters in the current contest (otherwise digits only).
-    bool ExchangeAcceptsLetters() const;
+    bool ExchangeAcceptsLetters() const { return m_entryRules.exchangeTakesLetters; }
+
+    // The entry row's rules: set at start-up from the contest and the own country; a settings message
+    // that changes the contest changes only whether the exchanges take letters.
+    const EntryRules& EntryRowRules() const { return m_entryRules; }
 
     // The time field gets the focus: in real-time mode it is filled from the clock and the focus moves
     // on to Exchange sent, which leaves the time field.
@@ -119,7 +125,10 @@ public:
     Effects LeaveCallField();
 
     // How many calls MASTER.SCP gave at start-up; none when there was no file.
-    std::size_t KnownCallCount() const { return m_knownCalls.Size(); }
+    // MASTER.SCP is read at the first typed call, so commands that never type one do not pay for it;
+    // the window reads it right after it shows.
+    const ScpIndex& KnownCalls();                   // logger_session_known_calls.cpp
+    std::size_t KnownCallCount() { return KnownCalls().Size(); }
 
     // The contacts of the whole contest index per clock hour and band.
     std::vector<HourContacts> ContactsPerHour() const;
@@ -127,12 +136,18 @@ public:
     // The log-view scrolling keys.
     void ScrollLogView(LogViewKey key);
 
-    void SetFieldText(Field field, std::string_view text);
+    // Sets a field's text as an edit of the operator leaves it, with the caret at `caret` (the end when
+    // not given): upper case, the exchange fields' digits-only rule, the length limits and the time
+    // field's colon apply. The answer is what the field holds and, for an edit not taken as typed, why.
+    FieldEdit SetFieldText(Field field, std::string_view text, std::size_t caret = std::string_view::npos);
+    // What a refusal of SetFieldText tells the operator, naming the field and the reason.
+    std::string RefusalText(Field field, std::string_view typed, FieldRefusal refusal) const;
     // An exchange field never keeps the focus while the call field is empty.
     void SetFocus(Field field);
 
-    // The contest code for this run only (the stored setting is not changed).
-    void SetContest(std::string_view code) { m_settings.setup.contest = code; }
+    // The contest code for this run only (the stored setting is not changed), with its entry rules as
+    // start-up sets them.
+    void SetContest(std::string_view code);
 
     // Synced (the default) puts every saved line on disk before the save returns; a batch may buffer
     // and call SyncContestLog once at its end.
@@ -182,11 +197,15 @@ public:
     const std::string& CurrentCall() const { return m_currentCall; }
     // Set once the call information is shown; every change of the call text clears it.
     bool CallInfoShown() const { return m_callInfoShown; }
+    // The callbook libraries the call information panel asks; without them it shows the country table.
+    void SetCallbookLibraries(CallbookLibraries* libraries) { m_callInfoLookup.SetLibraries(libraries); }
 
     // The colours again from the store, after the colours dialog.
     void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
 
-    // A colour setting's value by its name ("GridBackColorWorked"); 0 for an unknown name.
+    // A colour setting's value.
+    std::int32_t ColorValue(ColorName setting) const { return m_colors[setting.Row()]; }
+    // The same by a name held as text (the log view's rows name their colour so); 0 for an unknown name.
     std::int32_t ColorValue(std::string_view setting) const;
 
 private:
@@ -203,8 +222,7 @@ private:
     void SearchContestIndex(std::string_view call); // logger_session_worked_before.cpp
     void ShowLogbookHistory(std::string_view call); // logger_session_worked_before.cpp
     void ShowMultiplierStatus();                    // logger_session_call_status.cpp
-    void ShowCallInfo();                            // logger_session_call_status.cpp
-    void LoadKnownCalls();                          // logger_session_known_calls.cpp
+    Effects ShowCallInfo();                         // logger_session_call_status.cpp
     void ShowKnownCalls();                          // logger_session_known_calls.cpp
     void RecountRates();                            // logger_session_known_calls.cpp
     void CountRate(const QsoRecord& qso);           // logger_session_known_calls.cpp
@@ -241,10 +259,12 @@ private:
     CountryTable m_countries;
     OblastTable m_oblasts;
     std::string m_ownCountryPrefix;
+    EntryRules m_entryRules;
     std::string m_currentCall;
     bool m_callInfoShown = false;
+    CallInfoLookup m_callInfoLookup;
     Durability m_durability = Durability::Synced;
-    ScpIndex m_knownCalls;  // MASTER.SCP, read once at start-up
+    std::optional<ScpIndex> m_knownCalls;  // MASTER.SCP, read once when first needed
     RateWindow m_rateWindow;
     StatisticsRecount m_recount;  // the index buffers and multiplier copies of a reload
 };

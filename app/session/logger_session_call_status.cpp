@@ -9,7 +9,7 @@ namespace tallyhawk {
 // The status line takes the information colour and font even when no message follows, so an alarm
 // still shown from the last keystroke loses its alarm colour.
 void LoggerSession::ShowMultiplierStatus() {
-    m_screen.status.color = "InfoColor";
+    m_screen.status.color = color::kInfoColor;
     m_screen.status.font = StatusFont::Info;
     const TypedCall typed = ReadTypedCall(m_screen.entry[Field::Call], m_countries);
     const OwnStation own = OwnStationNow();
@@ -21,14 +21,17 @@ void LoggerSession::ShowMultiplierStatus() {
     if (status.exchange) m_screen.entry[Field::ExchangeReceived] = std::move(*status.exchange);
 }
 
-// Without a callbook the panel comes from the country table. A callbook source is asked by the window,
-// which has the libraries; the session only clears the panel for its answer.
-void LoggerSession::ShowCallInfo() {
-    m_screen.callInfo = {};
-    if (m_settings.options.callbookType == "none") {
-        m_screen.callInfo = CountryTableRows(m_countries, m_screen.entry[Field::Call]);
-    }
+// A callbook's answer also names the call it was asked for and may carry the state for the exchange.
+Effects LoggerSession::ShowCallInfo() {
+    CallInfoAnswer answer = m_callInfoLookup.Look(m_countries, m_settings.options, m_settings.setup.contest,
+                                                  m_screen.entry[Field::Call]);
+    m_screen.callInfo = std::move(answer.rows);
+    if (answer.callLabel) m_screen.callLabel = std::move(*answer.callLabel);
+    if (answer.exchange) m_screen.entry[Field::ExchangeReceived] = std::move(*answer.exchange);
     m_callInfoShown = true;
+    Effects effects;
+    if (answer.note) effects.notes.push_back(std::move(*answer.note));
+    return effects;
 }
 
 }  // namespace tallyhawk

@@ -16,7 +16,8 @@ std::optional<EditTransfer> LoggerSession::EditorFields() const { return ReadEdi
 
 ContactEditResult LoggerSession::SaveEditedContact(const EditTransfer& typed) {
     const ContactEditTarget target{ContactFilesFor(m_folder, m_settings.station.callsign),
-                                   m_settings.station.callsign, m_settings.setup.transmitterId};
+                                   m_settings.station.callsign, m_settings.setup.transmitterId,
+                                   EditorExchangeRuleFor(m_settings.setup.contest)};
     ContactEditResult result = tallyhawk::SaveEditedContact(target, typed);
     RefreshLogView();
     RecountRates();

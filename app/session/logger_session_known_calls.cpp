@@ -4,12 +4,15 @@
 
 namespace tallyhawk {
 
-void LoggerSession::LoadKnownCalls() { m_knownCalls = LoadScpIndex(m_folder); }
+const ScpIndex& LoggerSession::KnownCalls() {
+    if (!m_knownCalls) m_knownCalls = LoadScpIndex(m_folder);
+    return *m_knownCalls;
+}
 
 // Runs with the worked-before check on every change of the call field. The contest index is read only
 // when a list has calls to mark.
 void LoggerSession::ShowKnownCalls() {
-    m_screen.knownCalls = FindKnownCalls(m_knownCalls, m_screen.entry[Field::Call]);
+    m_screen.knownCalls = FindKnownCalls(KnownCalls(), m_screen.entry[Field::Call]);
     if (m_screen.knownCalls.Empty()) return;
     const auto files = ContestIndexFilesFor(m_folder, m_settings.station.callsign);
     MarkWorkedCalls(m_screen.knownCalls, ReadFileOrEmpty(files.calls));

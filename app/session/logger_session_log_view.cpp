@@ -3,8 +3,14 @@
 #include "core/text.h"
 #include "database/contest_index.h"
 #include "database/sent_exchange_prefill.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
+
+// The log view's rows name the colour of their call cell as text; each name is a row of the colour table.
+static_assert(ColorName(kGridBackColor) == kGridBackColor &&
+              ColorName(kGridBackColorWorked) == kGridBackColorWorked &&
+              ColorName(kGridBackColorNotWorked) == kGridBackColorNotWorked);
 
 // The grids' columns are fixed (kLogViewColumns, kLookupViewColumns); setting a view up empties its rows.
 void LoggerSession::SetupViews(ViewSelection which) {
@@ -34,7 +40,7 @@ void LoggerSession::ShowContacts(ShownContacts contacts) {
 
 void LoggerSession::PrefillSentExchange() {
     const PrefillInput input{
-        .contest = m_settings.setup.contest,
+        .prefill = SentExchangePrefillFor(m_settings.setup.contest),
         .ownPrefix = OwnCountryPrefix(),
         .cqZone = m_settings.station.cqZone,
         .lastNumber = LastShownContactNumber(m_screen.logView),

@@ -6,17 +6,6 @@
 #include "scoring/statistics_update.h"
 
 namespace tallyhawk {
-namespace {
-
-std::int32_t ColorNamed(const ColorSettings& colors, std::string_view name) {
-    for (std::size_t i = 0; i < kColorDefinitions.size(); ++i) {
-        if (kColorDefinitions[i].name == name) return colors[i];
-    }
-    return 0;
-}
-
-}  // namespace
-
 OwnStation LoggerSession::OwnStationNow() const {
     return {m_settings.station.callsign, m_ownCountryPrefix, m_settings.station.continent};
 }
@@ -45,7 +34,7 @@ void LoggerSession::ShowScore() {
                                             m_screen.entry[Field::ExchangeReceived], m_countries);
     ScoreDisplay display = BuildScoreDisplay(layout, {m_qsoCounters, m_pointCounters}, store, ownCall, key);
     ColourLabelCells(display.grid, m_screen.scoreGrid,
-                     {ColorNamed(m_colors, "GridBackColorWorked"), ColorNamed(m_colors, "GridBackColorNotWorked")});
+                     {ColorValue(color::kGridBackColorWorked), ColorValue(color::kGridBackColorNotWorked)});
     m_screen.scoreGrid = std::move(display.grid);
     m_screen.scoreLabel = ScoreLabelText(display.claimedScore);
 }

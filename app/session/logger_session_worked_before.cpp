@@ -10,8 +10,7 @@ namespace tallyhawk {
 
 Effects LoggerSession::CallChanged(std::string_view text) {
     m_countries.BeginOperation();
-    // The call field holds upper case only.
-    m_screen.entry[Field::Call] = ToUpperAscii(text);
+    (void)SetFieldText(Field::Call, text);
     return CheckWorkedBefore();
 }
 
@@ -30,7 +29,7 @@ Effects LoggerSession::CheckWorkedBefore() {
         MarkWorkedBefore(m_screen.logView, m_currentCall, TrimBlanks(m_screen.entry[Field::Band]),
                          TrimBlanks(m_screen.entry[Field::Mode]));
     if (duplicates > 0) {
-        m_screen.status = StatusLabel{std::string(kWorkedBeforeText), "AlarmColor", StatusFont::Alarm};
+        m_screen.status = StatusLabel{std::string(kWorkedBeforeText), color::kAlarmColor, StatusFont::Alarm};
     }
     effects.sounds.assign(static_cast<std::size_t>(duplicates), Sound::WorkedBefore);
     m_callInfoShown = false;
@@ -67,7 +66,7 @@ Effects LoggerSession::LeaveCallField() {
     ShowLogbookHistory(call);
     ShowMultiplierStatus();
     // Leaving the field again without changing the call leaves the panel as it is.
-    if (!m_callInfoShown) ShowCallInfo();
+    if (!m_callInfoShown) return ShowCallInfo();
     return {};
 }
 

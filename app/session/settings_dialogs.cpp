@@ -5,30 +5,22 @@
 #include <cstdlib>
 
 #include "core/band.h"
-#include "core/contest_id.h"
 #include "core/text.h"
 #include "log/contest_log_writer.h"
+#include "scoring/contest_table.h"
 
 namespace tallyhawk {
 namespace {
 
 // A stored text longer than the buffer the dialog reads it with is not shown.
-std::string ReadSized(const SettingsBackend& store, std::string_view name, std::size_t size) {
-    const auto value = store.ReadString(kSettingsGroup, name);
+std::string ReadSized(const SettingsBackend& store, SettingName name, std::size_t size) {
+    const auto value = ReadSetting(store, name);
     return value && value->size() + 1 <= size ? *value : std::string();
 }
 
-bool ReadFlag(const SettingsBackend& store, std::string_view name) {
-    return store.ReadInt(kSettingsGroup, name).value_or(0) != 0;
-}
-
 // Every value the dialogs write fits its setting: the dialogs limit their fields by SettingTextLimit.
-void Store(SettingsBackend& store, std::string_view name, std::string_view value) {
+void Store(SettingsBackend& store, SettingName name, std::string_view value) {
     (void)WriteSetting(store, name, value.substr(0, SettingTextLimit(name)));
-}
-
-void StoreFlag(SettingsBackend& store, std::string_view name, bool on) {
-    store.WriteInt(kSettingsGroup, name, on);
 }
 
 void ShowToday(ContestDialogValues& values, const ClockReading& now) {
@@ -51,11 +43,15 @@ std::string YearPart(std::string_view typed, const ClockReading& now) {
 }
 
 // Contests held on fixed bands move the band before it is read.
-std::string ForcedBandText(std::string_view contest, std::string_view bandText) {
-    if (contest == "A10") return "10 m";
-    if (contest == "RS7") return "40 m";
+std::string ForcedBandText(std::string_view code, std::string_view bandText) {
+    const Contest* contest = FindContest(code);
+    if (!contest) return std::string(bandText);
+    const ForcedBand& forced = contest->band;
+    if (forced.always) return std::string(BandListText(*forced.always));
     const auto band = BandFromListText(bandText);
-    if (contest == "RS2" && band && BandIndex(*band) > BandIndex(Band::M15)) return "15 m";
+    if (forced.lowest && band && BandIndex(*band) > BandIndex(*forced.lowest)) {
+        return std::string(BandListText(*forced.lowest));
+    }
     return std::string(bandText);
 }
 
@@ -94,22 +90,19 @@ std::string_view CallbookCode(CallbookChoice choice) {
 
 }  // namespace
 
-std::size_t SettingTextLimit(std::string_view name) {
-    const SettingDefinition* definition = FindSettingDefinition(name);
-    return definition && definition->size > 0 ? definition->size - 1 : 0;
-}
+std::size_t SettingTextLimit(SettingName name) { return name.Definition().size - 1; }
 
 ContestDialogValues OpenContestDialog(const SettingsBackend& store, const ClockReading& now) {
     ContestDialogValues values;
-    values.currentTime = ReadFlag(store, "RealTimeMode");
-    const std::string date = ReadSized(store, "Date", 11);
+    values.currentTime = ReadSettingFlag(store, setting::kRealTimeMode);
+    const std::string date = ReadSized(store, setting::kDate, 11);
     values.year = date.substr(0, std::min<std::size_t>(date.size(), 4));
     if (date.size() > 5) values.month = date.substr(5, 2);
     if (date.size() > 8) values.day = date.substr(8);
-    values.contestName = ContestListNameForCode(ReadSized(store, "Contest", 4));
-    if (const auto band = BandFromShortCode(ReadSized(store, "Band", 5)))
+    values.contestName = ContestListNameForCode(ReadSized(store, setting::kContest, 4));
+    if (const auto band = BandFromShortCode(ReadSized(store, setting::kBand, 5)))
         values.bandText = BandListText(*band);
-    values.modeText = ReadSized(store, "Mode", 10);
+    values.modeText = ReadSized(store, setting::kMode, 10);
     if (values.currentTime) ShowToday(values, now);
     return values;
 }
@@ -123,86 +116,86 @@ std::string ApplyContestDialog(SettingsBackend& store, const ContestDialogValues
                                const ClockReading& now) {
     std::string message = "settings: ";
     if (values.currentTime) message += "current:yes ";
-    StoreFlag(store, "RealTimeMode", values.currentTime);
+    WriteSettingFlag(store, setting::kRealTimeMode, values.currentTime);
     const std::string contest = ContestCodeFromListName(values.contestName);
     const std::string band = ShortCodeFromListText(ForcedBandText(contest, values.bandText));
-    Store(store, "Contest", contest);
-    Store(store, "Band", band);
-    Store(store, "Mode", values.modeText);
+    Store(store, setting::kContest, contest);
+    Store(store, setting::kBand, band);
+    Store(store, setting::kMode, values.modeText);
     const std::string date = YearPart(values.year, now) + "-" + DatePart(values.month, 12, now.month) + "-" +
                              DatePart(values.day, 31, now.day);
-    Store(store, "Date", date);
+    Store(store, setting::kDate, date);
     return message + " cont:" + contest + " band:" + band + " mode:" + values.modeText + " date:" + date;
 }
 
 PersonalDialogValues OpenPersonalDialog(const SettingsBackend& store) {
     PersonalDialogValues values;
-    values.callsign = ReadSized(store, "Callsign", 16);
-    values.name = ReadSized(store, "Name", 100);
-    values.club = ReadSized(store, "Club", 26);
-    values.address = SplitAddress(ReadSized(store, "Address", 200));
-    values.cqZone = ReadSized(store, "CQZone", 3);
-    values.continent = ReadSized(store, "Continent", 3);
+    values.callsign = ReadSized(store, setting::kCallsign, 16);
+    values.name = ReadSized(store, setting::kName, 100);
+    values.club = ReadSized(store, setting::kClub, 26);
+    values.address = SplitAddress(ReadSized(store, setting::kAddress, 200));
+    values.cqZone = ReadSized(store, setting::kCqZone, 3);
+    values.continent = ReadSized(store, setting::kContinent, 3);
     return values;
 }
 
 bool ApplyPersonalDialog(SettingsBackend& store, PersonalDialogValues& values) {
     values.continent = CorrectedContinent(values.continent);
     values.cqZone = CorrectedCqZone(values.cqZone);
-    Store(store, "Callsign", values.callsign);
-    Store(store, "Name", values.name);
-    Store(store, "Club", values.club);
+    Store(store, setting::kCallsign, values.callsign);
+    Store(store, setting::kName, values.name);
+    Store(store, setting::kClub, values.club);
     const auto& lines = values.address;
-    Store(store, "Address", lines[0] + "*" + lines[1] + "*" + lines[2] + "*" + lines[3]);
-    Store(store, "CQZone", values.cqZone);
-    Store(store, "Continent", values.continent);
+    Store(store, setting::kAddress, lines[0] + "*" + lines[1] + "*" + lines[2] + "*" + lines[3]);
+    Store(store, setting::kCqZone, values.cqZone);
+    Store(store, setting::kContinent, values.continent);
     return values.callsign.size() > 2 && !values.cqZone.empty() && !values.continent.empty();
 }
 
 ConfigurationDialogValues OpenConfigurationDialog(const SettingsBackend& store, const ClockReading& now) {
     ConfigurationDialogValues values;
-    const std::string callbook = ReadSized(store, "CDROM", 5);
+    const std::string callbook = ReadSized(store, setting::kCdrom, 5);
     values.callbook = callbook == "rac"   ? CallbookChoice::Rac
                       : callbook == "qrz" ? CallbookChoice::Qrz
                                           : CallbookChoice::None;
-    values.disk = ReadSized(store, "Disk", 3);
-    values.transmitterId = std::to_string(store.ReadInt(kSettingsGroup, "TranceiverID").value_or(0));
-    const std::string shift = ReadSized(store, "TimeShift", 6);
+    values.disk = ReadSized(store, setting::kDisk, 3);
+    values.transmitterId = std::to_string(ReadSettingNumber(store, setting::kTranceiverId));
+    const std::string shift = ReadSized(store, setting::kTimeShift, 6);
     // Without a stored shift the machine's own difference between UTC and local time is shown.
     const int minutes =
         !shift.empty() ? std::abs(ParseInt(shift.substr(1)).value_or(0)) : std::abs(now.utcMinusLocalMinutes);
     values.shiftSign = !shift.empty() ? shift.substr(0, 1) : now.utcMinusLocalMinutes < 0 ? "-" : "+";
     values.shiftHours = std::to_string(minutes / 60);
     values.shiftMinutes = std::to_string(minutes % 60);
-    values.hideToTray = ReadFlag(store, "HideToTray");
-    values.russian = ReadFlag(store, "Language");
-    values.checkOnStart = ReadFlag(store, "CheckConfigOnStart");
-    values.onTop = ReadFlag(store, "SetWindowOnTop");
+    values.hideToTray = ReadSettingFlag(store, setting::kHideToTray);
+    values.russian = ReadSettingFlag(store, setting::kLanguage);
+    values.checkOnStart = ReadSettingFlag(store, setting::kCheckConfigOnStart);
+    values.onTop = ReadSettingFlag(store, setting::kSetWindowOnTop);
     return values;
 }
 
 std::string ApplyConfigurationDialog(SettingsBackend& store, const ConfigurationDialogValues& values) {
     std::string message = "settings: ";
     const std::string disk(TrimBlanks(values.disk));
-    Store(store, "Disk", disk);
+    Store(store, setting::kDisk, disk);
     if (disk.size() == 1 && IsUpperLetter(disk[0])) message += "disk:" + disk + " ";
     std::string transmitter(TrimBlanks(values.transmitterId));
     if (transmitter.empty()) transmitter = "0";
     message += "trxid:" + transmitter + " ";
-    store.WriteInt(kSettingsGroup, "TranceiverID", IsDigit(transmitter[0]) ? transmitter[0] - '0' : 0);
+    WriteSettingNumber(store, setting::kTranceiverId, IsDigit(transmitter[0]) ? transmitter[0] - '0' : 0);
     const std::string sign = values.shiftSign == "-" ? "-" : "+";
     const int shift = ClampedNumber(values.shiftHours, 24) * 60 + ClampedNumber(values.shiftMinutes, 59);
-    Store(store, "TimeShift", sign + std::to_string(shift));
-    Store(store, "CDROM", CallbookCode(values.callbook));
+    Store(store, setting::kTimeShift, sign + std::to_string(shift));
+    Store(store, setting::kCdrom, CallbookCode(values.callbook));
     message += "cdrom:" + std::string(CallbookCode(values.callbook)) + " ";
-    const std::array<std::pair<bool, std::pair<std::string_view, std::string_view>>, 4> marks = {{
-        {values.checkOnStart, {"CheckConfigOnStart", "check:yes "}},
-        {values.onTop, {"SetWindowOnTop", "ontop:yes "}},
-        {values.hideToTray, {"HideToTray", "hide:yes "}},
-        {values.russian, {"Language", "lang:rus "}},
+    const std::array<std::pair<bool, std::pair<SettingName, std::string_view>>, 4> marks = {{
+        {values.checkOnStart, {setting::kCheckConfigOnStart, "check:yes "}},
+        {values.onTop, {setting::kSetWindowOnTop, "ontop:yes "}},
+        {values.hideToTray, {setting::kHideToTray, "hide:yes "}},
+        {values.russian, {setting::kLanguage, "lang:rus "}},
     }};
     for (const auto& [on, mark] : marks) {
-        StoreFlag(store, mark.first, on);
+        WriteSettingFlag(store, mark.first, on);
         if (on) message += mark.second;
     }
     return message + "\n";

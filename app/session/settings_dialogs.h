@@ -14,7 +14,7 @@
 namespace tallyhawk {
 
 // The longest text a setting holds (its buffer less the terminator), for the dialogs' input limits.
-std::size_t SettingTextLimit(std::string_view name);
+std::size_t SettingTextLimit(SettingName name);
 
 // The contest setup dialog: contest, band, mode, date and the current-time mark.
 struct ContestDialogValues {

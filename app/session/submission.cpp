@@ -9,6 +9,8 @@
 #include "core/program_version.h"
 #include "core/text.h"
 #include "core/utc_calendar.h"
+#include "scoring/contest_table.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -70,7 +72,8 @@ std::optional<ContestPeriod> DefaultContestPeriod(const ContestSetup& setup) {
 
 Submission MakeSubmission(const ContestSetup& setup, const ContestLogContacts& log, SubmissionSettings settings) {
     Submission submission;
-    submission.facts = SubmissionFor(setup.contest);
+    const Contest* contest = FindContest(setup.contest);
+    submission.facts = contest ? &contest->submission : nullptr;
     submission.digitalIsPsk = setup.mode == "PSK";
     if (submission.facts) {
         submission.edition = EditionForMode(*submission.facts, MostFrequentModeBit(log, SetupModeBit(setup.mode)));
@@ -128,7 +131,7 @@ std::vector<RequiredHeaderField> RequiredHeaderFields(const Submission& submissi
 ContactCheckRules ContactRulesOf(const Submission& submission) {
     return ContactCheckRules{.contestName = submission.contestName,
                              .modes = submission.edition.modes,
-                             .exchange = submission.facts ? submission.facts->exchange : ExchangeKind::SerialOrLetters,
+                             .exchange = submission.facts ? submission.facts->exchange : kSerialOrLettersExchange,
                              .period = submission.period};
 }
 
@@ -144,9 +147,7 @@ AdifExportSetup MakeAdifSetup(const Submission& submission, const StationProfile
                          : operators.empty()   ? station.callsign
                                                : std::string();
     setup.digitalIsPsk = submission.digitalIsPsk;
-    const ExchangeKind exchange = submission.facts ? submission.facts->exchange : ExchangeKind::CqZone;
-    setup.serialExchange = exchange == ExchangeKind::Serial || exchange == ExchangeKind::SerialOrLetters ||
-                           exchange == ExchangeKind::SerialWithDistrict;
+    setup.serialExchange = submission.facts && submission.facts->exchange.serialNumbered;
     return setup;
 }
 

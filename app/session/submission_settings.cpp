@@ -6,20 +6,20 @@
 namespace tallyhawk {
 
 const SubmissionSettingField kSubmissionSettingFields[14] = {
-    {"CategoryOperator", &SubmissionSettings::categoryOperator},
-    {"CategoryAssisted", &SubmissionSettings::categoryAssisted},
-    {"CategoryBand", &SubmissionSettings::categoryBand},
-    {"CategoryMode", &SubmissionSettings::categoryMode},
-    {"CategoryPower", &SubmissionSettings::categoryPower},
-    {"CategoryStation", &SubmissionSettings::categoryStation},
-    {"CategoryTransmitter", &SubmissionSettings::categoryTransmitter},
-    {"Email", &SubmissionSettings::email},
-    {"GridLocator", &SubmissionSettings::gridLocator},
-    {"Location", &SubmissionSettings::location},
-    {"Operators", &SubmissionSettings::operators},
-    {"Soapbox", &SubmissionSettings::soapbox},
-    {"CabrilloContest", &SubmissionSettings::contestName},
-    {"ContestPeriod", &SubmissionSettings::contestPeriod},
+    {setting::kCategoryOperator, &SubmissionSettings::categoryOperator},
+    {setting::kCategoryAssisted, &SubmissionSettings::categoryAssisted},
+    {setting::kCategoryBand, &SubmissionSettings::categoryBand},
+    {setting::kCategoryMode, &SubmissionSettings::categoryMode},
+    {setting::kCategoryPower, &SubmissionSettings::categoryPower},
+    {setting::kCategoryStation, &SubmissionSettings::categoryStation},
+    {setting::kCategoryTransmitter, &SubmissionSettings::categoryTransmitter},
+    {setting::kEmail, &SubmissionSettings::email},
+    {setting::kGridLocator, &SubmissionSettings::gridLocator},
+    {setting::kLocation, &SubmissionSettings::location},
+    {setting::kOperators, &SubmissionSettings::operators},
+    {setting::kSoapbox, &SubmissionSettings::soapbox},
+    {setting::kCabrilloContest, &SubmissionSettings::contestName},
+    {setting::kContestPeriod, &SubmissionSettings::contestPeriod},
 };
 
 SubmissionSettings LoadSubmissionSettings(const SettingsBackend& backend) {

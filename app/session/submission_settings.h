@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/session/settings_backend.h"
+#include "app/session/settings_table.h"
 
 namespace tallyhawk {
 
@@ -35,7 +36,7 @@ SubmissionSettings LoadSubmissionSettings(const SettingsBackend& backend);
 
 // The setting names and fields in the order of the dialog, for front ends that show them all.
 struct SubmissionSettingField {
-    std::string_view name;
+    SettingName name;
     std::string SubmissionSettings::*field;
 };
 extern const SubmissionSettingField kSubmissionSettingFields[14];

@@ -40,10 +40,10 @@ TEST_F(OwnCountryTest, OwnPrefixIsTheLookupAndForCqmItsKey) {
     CopyShippedDxcc();
     CountryTable table{ProgramFolder(Folder())};
     table.LoadPrefixLists();
-    EXPECT_EQ(ComputeOwnCountryPrefix(table, "UA4PAB", "CQ"), "RA1");
-    EXPECT_EQ(ComputeOwnCountryPrefix(table, "UA4PAB", "CQM"), "RA4P");
-    EXPECT_EQ(ComputeOwnCountryPrefix(table, "K1AR", "CQM"), "W");
-    EXPECT_EQ(ComputeOwnCountryPrefix(table, "", "CQ"), "");
+    EXPECT_EQ(ComputeOwnCountryPrefix(table, "UA4PAB", OwnCountryKey::Prefix), "RA1");
+    EXPECT_EQ(ComputeOwnCountryPrefix(table, "UA4PAB", OwnCountryKey::CqmKey), "RA4P");
+    EXPECT_EQ(ComputeOwnCountryPrefix(table, "K1AR", OwnCountryKey::CqmKey), "W");
+    EXPECT_EQ(ComputeOwnCountryPrefix(table, "", OwnCountryKey::Prefix), "");
 }
 
 }  // namespace

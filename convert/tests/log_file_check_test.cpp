@@ -1,4 +1,5 @@
 #include "convert/log_file_check.h"
+#include "convert/log_format.h"
 
 #include "tests/support/program_folder_fixture.h"
 
@@ -9,21 +10,21 @@ namespace {
 const std::string kQsoLine =
     "QSO: 14000 CW 2002-02-16 1234 UA1AAA        599 1      DL1AB         599 123    0";
 
-TEST(LogFileKind, ThirdLastCharacterOfTheLowerCasedPath) {
+TEST(LogFormatOfPath, ThirdLastCharacterOfTheLowerCasedPath) {
     const struct {
         std::string_view path;
-        LogFileKind kind;
+        LogFormat kind;
     } cases[] = {
-        {"log.cbr", LogFileKind::Cabrillo},   {"C:\\Logs\\LOG.CBR", LogFileKind::Cabrillo},
-        {"x.c", LogFileKind::Unchecked},      {"log.adi", LogFileKind::Adif},
-        {"log.ADI", LogFileKind::Adif},       {"log.adif", LogFileKind::Unchecked},  // "dif"
-        {"contest.log", LogFileKind::Unchecked}, {"notes.txt", LogFileKind::Unchecked},
-        {"ab", LogFileKind::Unchecked},       {"", LogFileKind::Unchecked},
-        {"a.cab", LogFileKind::Cabrillo},
+        {"log.cbr", LogFormat::Cabrillo},   {"C:\\Logs\\LOG.CBR", LogFormat::Cabrillo},
+        {"x.c", LogFormat::None},           {"log.adi", LogFormat::Adif},
+        {"log.ADI", LogFormat::Adif},       {"log.adif", LogFormat::None},  // "dif"
+        {"contest.log", LogFormat::None},   {"notes.txt", LogFormat::None},
+        {"ab", LogFormat::None},            {"", LogFormat::None},
+        {"a.cab", LogFormat::Cabrillo},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(LogFileKindOf(c.path), c.kind);
+        EXPECT_EQ(LogFormatOfPath(c.path), c.kind);
     }
 }
 

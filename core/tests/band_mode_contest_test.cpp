@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/band.h"
-#include "core/contest_id.h"
 #include "core/mode.h"
 #include "core/qso_record.h"
 
@@ -41,16 +40,6 @@ TEST(ModeCodes, LogCodeAndReportFollowTheFirstTwoCharacters) {
     EXPECT_EQ(EntryCodeForModeText("Phone"), "PH");  // the stored setting's text
     EXPECT_EQ(EntryCodeForModeText("RTTY"), "RY");
     EXPECT_EQ(EntryCodeForModeText("FM"), "FM");
-}
-
-TEST(ContestCodes, EveryListNameGivesItsCode) {
-    for (const auto& contest : kContestNames) {
-        SCOPED_TRACE(std::string(contest.listName));
-        EXPECT_EQ(ContestCodeFromListName(contest.listName), contest.code);
-        EXPECT_EQ(ContestListNameForCode(contest.code), contest.listName);
-    }
-    EXPECT_EQ(ContestCodeFromListName("CQ WW DX"), "CQ");  // trailing blank removed
-    EXPECT_FALSE(IsKnownContestCode("XYZ"));
 }
 
 TEST(BandQsoCounters, CountsOnlyTheSixShortCodes) {

@@ -46,21 +46,13 @@ TEST(EditRefusal, EachRuleOfTheOkButton) {
         {"mode SSB", &EditTransfer::mode, "SSB", true},      {"mode PS", &EditTransfer::mode, "PS", false},
         {"empty sent", &EditTransfer::sent, " ", true},      {"empty rcvd", &EditTransfer::rcvd, "", true},
     };
-    EXPECT_FALSE(EditRefusalReason(good).has_value());
+    EXPECT_FALSE(EditRefusalReason(good, {}).has_value());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EditTransfer typed = good;
         typed.*c.field = c.value;
-        EXPECT_EQ(EditRefusalReason(typed).has_value(), c.refused);
+        EXPECT_EQ(EditRefusalReason(typed, {}).has_value(), c.refused);
     }
-}
-
-TEST(EditExchange, LettersOnlyInContestsWithLetterExchanges) {
-    EXPECT_TRUE(EditorAcceptsExchange("RUS", "MA"));
-    EXPECT_TRUE(EditorAcceptsExchange("RS2", "12LN"));
-    EXPECT_FALSE(EditorAcceptsExchange("RUS", "1234567"));
-    EXPECT_FALSE(EditorAcceptsExchange("CQ", "14A"));
-    EXPECT_TRUE(EditorAcceptsExchange("WPX", "1234567"));
 }
 
 class ContactEditorTest : public testing::ProgramFolderFixture {

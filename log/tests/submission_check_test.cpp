@@ -5,6 +5,7 @@
 #include "core/qso_record.h"
 #include "log/contest_log_writer.h"
 #include "log/qso_line.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -23,7 +24,7 @@ std::vector<std::string> Texts(const std::vector<CheckFinding>& findings) {
     return texts;
 }
 
-const ContactCheckRules kCqWwCw{.contestName = "CQ-WW-CW", .modes = kCwLogs, .exchange = ExchangeKind::CqZone,
+const ContactCheckRules kCqWwCw{.contestName = "CQ-WW-CW", .modes = kCwLogs, .exchange = kCqZoneExchange,
                                 .period = ParseContestPeriod("2024-11-23 0000 2024-11-25 0000")};
 
 TEST(SubmissionCheck, OneFindingForEachKindOfFault) {
@@ -60,7 +61,7 @@ TEST(SubmissionCheck, OneFindingForEachKindOfFault) {
 TEST(SubmissionCheck, CleanLogAndMixedModeEdition) {
     const std::string log = Line("W1AW", "1200", "DARC") + Line("W1AW", "1201", "28", "20", "PH");
     const ContactCheckRules iaru{.contestName = "IARU-HF", .modes = kCwLogs | kPhoneLogs,
-                                 .exchange = ExchangeKind::ItuZoneOrSociety, .period = std::nullopt};
+                                 .exchange = kItuZoneOrSocietyExchange, .period = std::nullopt};
     EXPECT_TRUE(CheckContacts(ReadContestLogContacts(log), iaru).empty());
 }
 

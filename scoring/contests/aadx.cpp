@@ -1,13 +1,12 @@
 // AADX: contacts with Asia count; Asian stations collect countries, the others Asian prefixes.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
 
 bool IsAsian(std::string_view continent) { return continent == "AS"; }
-
-}  // namespace
 
 int AadxPoints(const ContactFacts& q, const OwnStation& own) {
     int p = 0;
@@ -44,5 +43,25 @@ MultiplierStatus AadxStatus(const StatusInput& in) {
     const bool worked = text->find(" " + prefix + " ") != std::string::npos;
     return {in.typed.name + std::string(worked ? kWorkedCountry : kNewCountry), std::nullopt};
 }
+
+// Both exchange fields take two characters.
+ExchangeLimits AadxLimits(std::string_view) { return {2, 2}; }
+
+}  // namespace
+
+extern const Contest kAadx{
+    .code = "AAD",
+    .listName = "AADX",
+    .rules = {.pointBands = kAllBands, .points = AadxPoints, .multipliers = AadxMultipliers, .layout = AadxLayout,
+              .files = kCountries, .status = AadxStatus},
+    .entry = {.exchangeLimits = AadxLimits},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "AADX-CW", .adifContestId = "ALL-ASIAN-DX-CW",
+                        .period = NthSaturdayPeriod(6, 3, 0, 48)},
+                       {.modes = kPhoneLogs, .cabrilloName = "AADX-SSB", .adifContestId = "ALL-ASIAN-DX-PHONE",
+                        .period = NthSaturdayPeriod(9, 1, 0, 48)}
+                   }},
+                   .exchange = kAgeExchange},
+};
 
 }  // namespace tallyhawk

@@ -1,6 +1,7 @@
 // ARRL 10 M: every contact on 10 m; totals, countries, states and ITU regions kept per mode (CW or phone).
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -10,8 +11,6 @@ bool IsCw(const ContactFacts& q) { return q.mode == "CW"; }
 std::string ModeFile(const ContactFacts& q, std::string_view kind) {
     return (IsCw(q) ? "cw." : "ssb.") + std::string(kind);
 }
-
-}  // namespace
 
 int Arrl10mPoints(const ContactFacts& q, const OwnStation&) {
     if (q.call.ends_with("/T") || q.call.ends_with("/N")) return 8;
@@ -58,5 +57,26 @@ MultiplierStatus Arrl10mStatus(const StatusInput& in) {
     if (!text) return {};
     return {CountryCheck(*text, in.typed.prefix, in.typed.name), std::nullopt};
 }
+
+}  // namespace
+
+// The band is forced to 10 m; CW and phone totals are kept in the slots of other bands.
+extern const Contest kArrl10m{
+    .code = "A10",
+    .listName = "ARRL 10 M",
+    .rules = {.pointBands = kAllBands, .points = Arrl10mPoints, .multipliers = Arrl10mMultipliers,
+              .layout = Arrl10mLayout, .files = kModeFiles, .addPoints = Arrl10mPointSlots, .status = Arrl10mStatus,
+              .countsInRecount = Arrl10mCountsInRecount},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada},
+              .receivesState = true},
+    .band = {.always = Band::M10},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "ARRL-10", .adifContestId = "ARRL-10",
+                        .period = FullWeekendPeriod(12, 2, 0, 48)}
+                   }},
+                   .exchange = kSerialOrLettersExchange,
+                   .requiredHeaders = kRequiresEmail | kRequiresLocation},
+};
 
 }  // namespace tallyhawk

@@ -2,8 +2,10 @@
 #include "callsign/own_country.h"
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
+namespace {
 
 int CqmPoints(const ContactFacts& q, const OwnStation& own) {
     const bool sameContinent = q.cont == own.continent;
@@ -27,5 +29,20 @@ MultiplierStatus CqmStatus(const StatusInput& in) {
     const std::string key = CqmCountryKey(in.typed.call, in.typed.prefix);
     return BandCountryStatus(in, key, key);
 }
+
+}  // namespace
+
+extern const Contest kCqm{
+    .code = "CQM",
+    .listName = "CQ-M",
+    .rules = {.pointBands = kAllBands, .points = CqmPoints, .multipliers = CqmMultipliers, .layout = CqmLayout,
+              .files = kCountries, .status = CqmStatus, .usesCqmKey = true},
+    .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "CQ-M", .adifContestId = "CQ-M",
+                        .period = FullWeekendPeriod(5, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialExchange},
+};
 
 }  // namespace tallyhawk

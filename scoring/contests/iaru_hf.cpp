@@ -2,6 +2,7 @@
 // counted by their WPX prefix.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -10,8 +11,6 @@ bool IsHeadquarters(const ContactFacts& q) { return q.call.ends_with("HQ"); }
 
 // The last character of the exchange: a letter names a society, a digit ends a zone.
 int LastExchangeCode(const ContactFacts& q) { return q.exch.empty() ? 0 : CharCode(q.exch.back()); }
-
-}  // namespace
 
 int IaruHfPoints(const ContactFacts& q, const OwnStation& own) {
     const bool sameContinent = q.cont == own.continent;
@@ -37,5 +36,21 @@ ScoreLayout IaruHfLayout(const OwnStation&) {
     layout.highlight = HighlightKey::None;
     return layout;
 }
+
+}  // namespace
+
+extern const Contest kIaruHf{
+    .code = "IAR",
+    .listName = "IARU HF",
+    .rules = {.pointBands = kAllBands, .points = IaruHfPoints, .multipliers = IaruHfMultipliers,
+              .layout = IaruHfLayout, .files = kCountriesAndZones},
+    .entry = {.exchangeTakesLetters = true},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "IARU-HF", .adifContestId = "IARU-HF",
+                        .period = FullWeekendPeriod(7, 2, 12, 24)}
+                   }},
+                   .exchange = kItuZoneOrSocietyExchange,
+                   .requiredHeaders = kRequiresEmail},
+};
 
 }  // namespace tallyhawk

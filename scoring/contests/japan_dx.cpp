@@ -2,6 +2,7 @@
 // prefectures, Japanese stations collect countries and zones.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -11,8 +12,6 @@ bool IsJapanese(std::string_view country) { return country == "JA" || country ==
 bool CrossesJapan(const ContactFacts& q, const OwnStation& own) {
     return IsJapanese(own.country) != IsJapanese(q.country);
 }
-
-}  // namespace
 
 int JapanDxPoints(const ContactFacts& q, const OwnStation& own) {
     return CrossesJapan(q, own) ? PointsByBand(q.band, {2, 1, 1, 1, 2, 4}) : 0;
@@ -40,5 +39,22 @@ MultiplierStatus JapanDxStatus(const StatusInput& in) {
     status.exchange = in.typed.zone;
     return status;
 }
+
+}  // namespace
+
+extern const Contest kJapanDx{
+    .code = "JA",
+    .listName = "JAPAN DX",
+    .rules = {.pointBands = kAllBands, .points = JapanDxPoints, .multipliers = JapanDxMultipliers,
+              .layout = JapanDxLayout, .files = kCountriesAndZones, .status = JapanDxStatus},
+    .entry = {.prefill = {PrefillKind::Zone, PrefillKind::None, IsJapanese}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "JIDX-CW", .adifContestId = "JIDX-CW",
+                        .period = FullWeekendPeriod(4, 2, 7, 30)},
+                       {.modes = kPhoneLogs, .cabrilloName = "JIDX-SSB", .adifContestId = "JIDX-SSB",
+                        .period = FullWeekendPeriod(11, 2, 7, 30)}
+                   }},
+                   .exchange = kZoneOrPrefectureExchange},
+};
 
 }  // namespace tallyhawk

@@ -2,13 +2,12 @@
 // per band.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
 
 bool Counts(const ContactFacts& q, const OwnStation& own) { return own.continent == "OC" || q.cont == "OC"; }
-
-}  // namespace
 
 int OceaniaDxPoints(const ContactFacts& q, const OwnStation& own) {
     return Counts(q, own) ? PointsByBand(q.band, {3, 2, 1, 5, 10, 20}) : 0;
@@ -32,5 +31,22 @@ MultiplierStatus OceaniaDxStatus(const StatusInput& in) {
     }
     return UnlessContinentUnknown(std::move(shown), in.typed);
 }
+
+}  // namespace
+
+extern const Contest kOceaniaDx{
+    .code = "OCE",
+    .listName = "OCEANIA DX",
+    .rules = {.pointBands = kAllBands, .points = OceaniaDxPoints, .multipliers = OceaniaDxMultipliers,
+              .layout = OceaniaDxLayout, .files = kCountries, .status = OceaniaDxStatus},
+    .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kPhoneLogs, .cabrilloName = "OCEANIA-DX-SSB", .adifContestId = "OCEANIA-DX-SSB",
+                        .period = FullWeekendPeriod(10, 1, 8, 24)},
+                       {.modes = kCwLogs, .cabrilloName = "OCEANIA-DX-CW", .adifContestId = "OCEANIA-DX-CW",
+                        .period = FullWeekendPeriod(10, 2, 8, 24)}
+                   }},
+                   .exchange = kSerialExchange},
+};
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // Czech and Slovak stations collect WPX prefixes.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -11,8 +12,6 @@ bool IsCzechOrSlovak(std::string_view country) { return country == "OK" || count
 bool CrossesOkOm(const ContactFacts& q, const OwnStation& own) {
     return IsCzechOrSlovak(own.country) != IsCzechOrSlovak(q.country);
 }
-
-}  // namespace
 
 int OkOmDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!CrossesOkOm(q, own)) return 0;
@@ -40,5 +39,23 @@ MultiplierStatus OkOmDxStatus(const StatusInput& in) {
     if (!text) return {};
     return UnlessContinentUnknown(PrefixCheck(*text, in.typed.wpx), in.typed);
 }
+
+}  // namespace
+
+extern const Contest kOkOmDx{
+    .code = "OKM",
+    .listName = "OK-OM DX",
+    .rules = {.pointBands = kAllBands, .points = OkOmDxPoints, .multipliers = OkOmDxMultipliers,
+              .layout = OkOmDxLayout, .files = kCountries, .status = OkOmDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsCzechOrSlovak}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "OK-OM-DX", .adifContestId = "OK-OM-DX",
+                        .period = FullWeekendPeriod(11, 2, 12, 24)},
+                       {.modes = kPhoneLogs, .cabrilloName = "OK-OM-DX", .adifContestId = "OK-OM-DX",
+                        .period = FullWeekendPeriod(4, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
+};
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // provinces, Dutch stations collect countries (call areas in the large countries).
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -13,8 +14,6 @@ bool IsDutch(std::string_view country) { return country == "PA"; }
 bool CrossesNetherlands(const ContactFacts& q, const OwnStation& own) {
     return IsDutch(own.country) != IsDutch(q.country);
 }
-
-}  // namespace
 
 int PaccDxPoints(const ContactFacts& q, const OwnStation& own) { return CrossesNetherlands(q, own) ? 1 : 0; }
 
@@ -35,5 +34,20 @@ void PaccDxMultipliers(const ContactFacts& q, const OwnStation& own, MultiplierF
 ScoreLayout PaccDxLayout(const OwnStation& own) {
     return BandLayout({IsDutch(own.country) ? MultiplierColumn{"DXDST", "x", 6} : MultiplierColumn{"Province", "x", 4}});
 }
+
+}  // namespace
+
+extern const Contest kPaccDx{
+    .code = "PAC",
+    .listName = "PACC DX",
+    .rules = {.pointBands = kAllBands, .points = PaccDxPoints, .multipliers = PaccDxMultipliers,
+              .layout = PaccDxLayout, .files = kCountries},
+    .entry = {.exchangeTakesLetters = true, .prefill = {PrefillKind::Serial, PrefillKind::None, IsDutch}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "PACC", .adifContestId = "PACC",
+                        .period = FullWeekendPeriod(2, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
+};
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // departments, the others departments, Corsica and DA, and overseas countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -17,8 +18,6 @@ std::string_view RefPrefix(const ContactFacts& q) {
 bool Scores(const ContactFacts& q, const OwnStation& own) {
     return InList(kFrenchCountryList, q.country) || RefPrefix(q) == "DA" || InList(kFrenchCountryList, own.country);
 }
-
-}  // namespace
 
 int RefDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!Scores(q, own)) return 0;
@@ -37,5 +36,26 @@ void RefDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFiles&
 }
 
 ScoreLayout RefDxLayout(const OwnStation&) { return BandLayout({{"F", "x", 4}, {"TK", "y", 4}, {"DOM", "z", 6}}); }
+
+// French stations, Corsica included, send their department instead of a serial number.
+bool SendsDepartment(std::string_view ownPrefix) { return ownPrefix == "TK" || ownPrefix.starts_with('F'); }
+
+}  // namespace
+
+extern const Contest kRefDx{
+    .code = "REF",
+    .listName = "REF DX",
+    .rules = {.pointBands = kTenToEighty, .points = RefDxPoints, .multipliers = RefDxMultipliers,
+              .layout = RefDxLayout, .files = kThreeKinds},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, SendsDepartment}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "REF-CW", .adifContestId = "REF-CW",
+                        .period = FullWeekendPeriod(1, 0, 6, 36)},
+                       {.modes = kPhoneLogs, .cabrilloName = "REF-SSB", .adifContestId = "REF-SSB",
+                        .period = FullWeekendPeriod(2, 0, 6, 36)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
+};
 
 }  // namespace tallyhawk

@@ -36,9 +36,11 @@ inline std::string BandFile(const ContactFacts& q, std::string_view kind) { retu
 // The character code as the rules compare it: signed, so bytes from 0x80 on sort below the digits.
 inline int CharCode(char c) { return static_cast<signed char>(c); }
 
-// The points of every contest but ARRL 10 M go to the slot of the contact's band.
-inline void AddToContactBand(const ContactFacts& q, int points, BandPointCounters& counters) {
-    counters.Add(q.band, points);
-}
+// The multiplier files a contest keeps.
+inline constexpr MultiplierFileSet kCountries{false, "x", false};
+inline constexpr MultiplierFileSet kCountriesAndZones{false, "xz", false};
+inline constexpr MultiplierFileSet kThreeKinds{false, "xyz", false};
+inline constexpr MultiplierFileSet kPrefixes{true, "x", false};
+inline constexpr MultiplierFileSet kModeFiles{false, "", true};
 
 }  // namespace tallyhawk

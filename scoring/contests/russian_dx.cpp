@@ -2,14 +2,13 @@
 // countries per band.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
 
 // European and Asiatic Russia and Kaliningrad all have principal prefixes starting with R.
 bool IsRussian(std::string_view country) { return country.starts_with("R"); }
-
-}  // namespace
 
 int RussianDxPoints(const ContactFacts& q, const OwnStation& own) {
     const bool sameContinent = q.cont == own.continent;
@@ -26,8 +25,6 @@ void RussianDxMultipliers(const ContactFacts& q, const OwnStation&, MultiplierFi
 
 ScoreLayout RussianDxLayout(const OwnStation&) { return CountryAndZoneLayout("DXCC", "OBL"); }
 
-namespace {
-
 MultiplierStatus OblastStatus(const StatusInput& in) {
     const auto text = StatisticsText(in, std::string(in.band) + "m.z", FileText::Trimmed);
     if (!text) return {};
@@ -37,12 +34,27 @@ MultiplierStatus OblastStatus(const StatusInput& in) {
     return {in.oblasts.OblastName(key) + std::string(worked ? kWorkedOblast : kNewOblast), std::nullopt};
 }
 
-}  // namespace
-
 // Russian calls are told their oblast, the others their country.
 MultiplierStatus RussianDxStatus(const StatusInput& in) {
     if (in.typed.prefix.starts_with("RA")) return OblastStatus(in);
     return BandCountryStatus(in);
 }
+
+}  // namespace
+
+extern const Contest kRussianDx{
+    .code = "RUS",
+    .listName = "RUSSIAN DX",
+    .rules = {.pointBands = kAllBands, .points = RussianDxPoints, .multipliers = RussianDxMultipliers,
+              .layout = RussianDxLayout, .files = kCountriesAndZones, .status = RussianDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsRussian}},
+    .loadsOblasts = true,
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "RDXC", .adifContestId = "RDXC",
+                        .period = FullWeekendPeriod(3, 3, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
+};
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // call areas, Scandinavian stations collect countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -13,8 +14,6 @@ std::string CallArea(const ContactFacts& q) {
     if (q.country == "OH0" || q.country == "OJ0" || q.wpx.empty()) return q.country;
     return q.country + q.wpx.back();
 }
-
-}  // namespace
 
 int SacDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!IsScandinavian(own.country) && IsScandinavian(q.country)) {
@@ -42,5 +41,22 @@ MultiplierStatus SacDxStatus(const StatusInput& in) {
     if (!IsScandinavian(in.own.country)) return {};
     return BandCountryStatus(in);
 }
+
+}  // namespace
+
+extern const Contest kSacDx{
+    .code = "SAC",
+    .listName = "SAC DX",
+    .rules = {.pointBands = kTenToEighty, .points = SacDxPoints, .multipliers = SacDxMultipliers,
+              .layout = SacDxLayout, .files = kCountries, .status = SacDxStatus},
+    .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "SAC-CW", .adifContestId = "SAC-CW",
+                        .period = FullWeekendPeriod(9, 3, 12, 24)},
+                       {.modes = kPhoneLogs, .cabrilloName = "SAC-SSB", .adifContestId = "SAC-SSB",
+                        .period = FullWeekendPeriod(10, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialExchange},
+};
 
 }  // namespace tallyhawk

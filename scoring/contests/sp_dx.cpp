@@ -1,6 +1,7 @@
 // SP DX: the world works Poland for its provinces (one letter each); Polish stations collect countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -8,8 +9,6 @@ namespace {
 constexpr std::string_view kPolishProvinceLetters = "BCDFGRJKLMOPSUWZ";
 
 bool IsPolish(std::string_view country) { return country == "SP"; }
-
-}  // namespace
 
 int SpDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!IsPolish(own.country)) return IsPolish(q.country) ? 3 : 0;
@@ -42,5 +41,27 @@ MultiplierStatus SpDxStatus(const StatusInput& in) {
     if (!IsPolish(in.own.country)) return {};
     return BandCountryStatus(in);
 }
+
+// A station outside Poland receives a province of one letter.
+ExchangeLimits SpDxLimits(std::string_view ownPrefix) {
+    return {kExchangeFieldLimit, IsPolish(ownPrefix) ? kExchangeFieldLimit : 1};
+}
+
+}  // namespace
+
+extern const Contest kSpDx{
+    .code = "SP",
+    .listName = "SP DX",
+    .rules = {.pointBands = kAllBands, .points = SpDxPoints, .multipliers = SpDxMultipliers, .layout = SpDxLayout,
+              .files = kCountries, .status = SpDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .exchangeLimits = SpDxLimits,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsPolish}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "SPDX", .adifContestId = "SPDXContest",
+                        .period = FullWeekendPeriod(4, 1, 15, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
+};
 
 }  // namespace tallyhawk

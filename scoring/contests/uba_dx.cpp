@@ -2,13 +2,12 @@
 // European countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
 
 bool IsBelgian(std::string_view country) { return country == "ON"; }
-
-}  // namespace
 
 int UbaDxPoints(const ContactFacts& q, const OwnStation& own) {
     if (!IsBelgian(own.country)) {
@@ -39,8 +38,6 @@ ScoreLayout UbaDxLayout(const OwnStation& own) {
     return layout;
 }
 
-namespace {
-
 // Outside Belgium only European countries are multipliers, searched whole (" DL ") in the band file.
 std::string EuroCountryCheck(std::string_view text, const TypedCall& typed) {
     const std::string needle = " " + typed.prefix + " ";
@@ -53,8 +50,6 @@ std::string EuroCountryCheck(std::string_view text, const TypedCall& typed) {
     return IsBelgian(typed.prefix) ? std::string() : std::string(kCountryNotForMultiplier);
 }
 
-}  // namespace
-
 MultiplierStatus UbaDxStatus(const StatusInput& in) {
     if (IsBelgian(in.own.country)) return BandCountryStatus(in);
     const auto text = BandCountryText(in, FileText::Untrimmed);
@@ -63,5 +58,23 @@ MultiplierStatus UbaDxStatus(const StatusInput& in) {
     if (shown.empty()) return {};  // a Belgian call shows nothing
     return {std::move(shown), std::nullopt};
 }
+
+}  // namespace
+
+extern const Contest kUbaDx{
+    .code = "UBD",
+    .listName = "UBA DX",
+    .rules = {.pointBands = kTenToEighty, .points = UbaDxPoints, .multipliers = UbaDxMultipliers,
+              .layout = UbaDxLayout, .files = kThreeKinds, .status = UbaDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::SerialWithDistrict, IsBelgian}},
+    .submission = {.editions = {{
+                       {.modes = kPhoneLogs, .cabrilloName = "UBA-DX-SSB", .adifContestId = "UBA-DX-SSB",
+                        .period = FullWeekendPeriod(1, 0, 13, 24)},
+                       {.modes = kCwLogs, .cabrilloName = "UBA-DX-CW", .adifContestId = "UBA-DX-CW",
+                        .period = FullWeekendPeriod(2, 0, 13, 24)}
+                   }},
+                   .exchange = kSerialWithDistrictExchange},
+};
 
 }  // namespace tallyhawk

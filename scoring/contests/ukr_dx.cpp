@@ -2,13 +2,12 @@
 // everybody collects countries other than the own one.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
 
 bool IsUkrainian(std::string_view country) { return country == "UR"; }
-
-}  // namespace
 
 int UkrDxPoints(const ContactFacts& q, const OwnStation& own) {
     const bool sameContinent = q.cont == own.continent;
@@ -36,5 +35,21 @@ ScoreLayout UkrDxLayout(const OwnStation& own) {
 }
 
 MultiplierStatus UkrDxStatus(const StatusInput& in) { return BandCountryStatus(in); }
+
+}  // namespace
+
+extern const Contest kUkrDx{
+    .code = "UKR",
+    .listName = "UKR DX",
+    .rules = {.pointBands = kAllBands, .points = UkrDxPoints, .multipliers = UkrDxMultipliers,
+              .layout = UkrDxLayout, .files = kCountriesAndZones, .status = UkrDxStatus},
+    .entry = {.exchangeTakesLetters = true,
+              .prefill = {PrefillKind::Serial, PrefillKind::None, IsUkrainian}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "UKRAINIAN-DX", .adifContestId = "UKRAINIAN DX",
+                        .period = FullWeekendPeriod(11, 1, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
+};
 
 }  // namespace tallyhawk

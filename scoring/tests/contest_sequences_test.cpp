@@ -36,7 +36,7 @@ protected:
         m_contest = std::move(contest);
         m_sent = std::move(sent);
         m_countries->BeginOperation();
-        const std::string ownPrefix = ComputeOwnCountryPrefix(*m_countries, ownCall, m_contest);
+        const std::string ownPrefix = ComputeOwnCountryPrefix(*m_countries, ownCall, OwnCountryKeyFor(m_contest));
         m_own = {std::move(ownCall), ownPrefix, std::move(continent)};
         m_qsos.Clear();
         m_points.Clear();

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/contest_id.h"
+#include "scoring/contest_table.h"
 #include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
 
 std::string PeriodOf(std::string_view contest, unsigned mode, int year) {
-    const auto period = PeriodInYear(EditionForMode(*SubmissionFor(contest), mode).period, year);
+    const auto period = PeriodInYear(EditionForMode(FindContest(contest)->submission, mode).period, year);
     return period ? FormatContestPeriod(*period) : "-";
 }
 
@@ -54,40 +54,39 @@ TEST(ContestPeriod, SettingTextReadsBackAndRefusesNonsense) {
 }
 
 TEST(ContestSubmission, EveryContestHasAnOfficialNameThatMapsBack) {
-    for (const auto& contest : kContestNames) {
-        SCOPED_TRACE(contest.code);
-        const ContestSubmission* submission = SubmissionFor(contest.code);
-        ASSERT_NE(submission, nullptr);
-        for (const auto& edition : submission->editions) {
+    for (const Contest* contest : AllContests()) {
+        SCOPED_TRACE(contest->code);
+        EXPECT_NE(contest->submission.editions.front().modes, 0u);
+        EXPECT_FALSE(contest->submission.exchange.description.empty());
+        for (const auto& edition : contest->submission.editions) {
             if (edition.modes == 0) continue;
             EXPECT_FALSE(edition.cabrilloName.empty());
-            EXPECT_EQ(ContestCodeForCabrilloName(edition.cabrilloName), std::string(contest.code));
+            EXPECT_EQ(ContestCodeForCabrilloName(edition.cabrilloName), std::string(contest->code));
         }
     }
     EXPECT_EQ(ContestCodeForCabrilloName(" cq-ww-rtty "), "CQ");
     EXPECT_FALSE(ContestCodeForCabrilloName("WAE CW").has_value());
     EXPECT_FALSE(ContestCodeForCabrilloName("").has_value());
-    EXPECT_EQ(EditionForMode(*SubmissionFor("IAR"), kDigitalLogs).cabrilloName, "IARU-HF");  // the only edition
+    EXPECT_EQ(EditionForMode(FindContest("IAR")->submission, kDigitalLogs).cabrilloName, "IARU-HF");  // the only edition
 }
 
-TEST(ExchangeShape, EachKindTakesWhatItsContestsSend) {
+TEST(ExchangeShape, EachShapeTakesWhatItsContestsSend) {
     const struct {
-        ExchangeKind kind;
+        const ExchangeShape& shape;
         std::string_view good;
         std::string_view bad;
     } cases[] = {
-        {ExchangeKind::Serial, "001", "1A"},         {ExchangeKind::Serial, "12", "0"},
-        {ExchangeKind::CqZone, "40", "41"},          {ExchangeKind::CqZone, "05", "ZZ"},
-        {ExchangeKind::ItuZone, "90", "91"},         {ExchangeKind::Age, "00", "123"},
-        {ExchangeKind::ZoneOrPrefecture, "50", "51"}, {ExchangeKind::SerialOrLetters, "MA", "M-A"},
-        {ExchangeKind::SerialOrLetters, "100", ""},   {ExchangeKind::SerialWithDistrict, "12LN", "LN12"},
-        {ExchangeKind::ItuZoneOrSociety, "DARC", "1R"}, {ExchangeKind::ItuZoneOrSociety, "28", "0"},
+        {kSerialExchange, "001", "1A"},         {kSerialExchange, "12", "0"},
+        {kCqZoneExchange, "40", "41"},          {kCqZoneExchange, "05", "ZZ"},
+        {kItuZoneExchange, "90", "91"},         {kAgeExchange, "00", "123"},
+        {kZoneOrPrefectureExchange, "50", "51"}, {kSerialOrLettersExchange, "MA", "M-A"},
+        {kSerialOrLettersExchange, "100", ""},   {kSerialWithDistrictExchange, "12LN", "LN12"},
+        {kItuZoneOrSocietyExchange, "DARC", "1R"}, {kItuZoneOrSocietyExchange, "28", "0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.good) + " / " + std::string(c.bad));
-        EXPECT_TRUE(ExchangeHasShape(c.kind, c.good));
-        EXPECT_FALSE(ExchangeHasShape(c.kind, c.bad));
-        EXPECT_FALSE(ExchangeShapeText(c.kind).empty());
+        EXPECT_TRUE(ExchangeHasShape(c.shape, c.good));
+        EXPECT_FALSE(ExchangeHasShape(c.shape, c.bad));
     }
 }
 

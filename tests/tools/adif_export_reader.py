@@ -14,7 +14,7 @@ import tempfile
 
 CONTACTS = [  # band, mode, date, time, call, sent, received
     ("20", "CW", "2025-05-24", "0001", "W1AW", "1", "12"),
-    ("160", "CW", "2025-05-24", "0002", "JA1ABC", "2", "7A"),
+    ("160", "CW", "2025-05-24", "0002", "UA3ABC", "2", "MA"),
     ("10", "PH", "2025-05-24", "0003", "VK2ABC", "3", "4"),
     ("40", "RY", "2025-05-25", "2359", "DL2XYZ/P", "4", "1000"),
 ]
@@ -88,7 +88,7 @@ def expected_record(contact):
     adif_mode, report = MODES[mode]
     record = {"CALL": call, "QSO_DATE": date.replace("-", ""), "TIME_ON": time, "BAND": BANDS[band][0],
               "FREQ": BANDS[band][1], "MODE": adif_mode, "RST_SENT": report, "RST_RCVD": report, "STX": sent,
-              "CONTEST_ID": "CQ-WPX-CW", "STATION_CALLSIGN": "DL1XYZ", "OPERATOR": "DL1XYZ"}
+              "CONTEST_ID": "RDXC", "STATION_CALLSIGN": "DL1XYZ", "OPERATOR": "DL1XYZ"}
     record["SRX" if received.isdigit() else "SRX_STRING"] = received
     return record
 
@@ -109,7 +109,7 @@ def check_records(records):
 def main(cli, dxcc):
     with tempfile.TemporaryDirectory() as folder:
         shutil.copytree(dxcc, os.path.join(folder, "dxcc"))
-        run(cli, folder, "set", "Callsign=DL1XYZ", "Contest=WPX", "Mode=CW", "Continent=EU")
+        run(cli, folder, "set", "Callsign=DL1XYZ", "Contest=RUS", "Mode=CW", "Continent=EU")
         batch = "".join(" ".join((band, mode, date, time, call, sent, received)) + "\n"
                         for band, mode, date, time, call, sent, received in CONTACTS)
         run(cli, folder, "log", "--batch", "-", stdin=batch)

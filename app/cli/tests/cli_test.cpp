@@ -45,6 +45,34 @@ TEST_F(CliTest, RefusedRowSaysWhichFieldIsMissing) {
     EXPECT_EQ(Cli({"log", "DL1AB", "1234"}).exitCode, 2);
 }
 
+// The command line takes what the entry row takes: letters in a digits-only exchange, a call longer
+// than the call field and letters in the time are refused with the field and the reason.
+TEST_F(CliTest, TextsTheEntryRowRefusesAreRefusedByName) {
+    SetUpStation();
+    struct Case {
+        std::vector<std::string> words;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {{"DL1AB", "1234", "14", "5nn"}, "not logged: Exchange received 5nn refused: digits only in CQ WW DX"},
+        {{"DL1ABCDEFGHI", "1234", "14", "15"}, "not logged: Call DL1ABCDEFGHI refused: at most 11 characters"},
+        {{"DL1AB", "12:3x", "14", "15"}, "not logged: Time 12:3x refused: digits and ':' only"},
+        {{"DL1AB", "1234", "123", "15", "--contest", "AAD"}, "Exchange sent 123 refused: at most 2 characters"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        std::vector<std::string> arguments = {"log"};
+        arguments.insert(arguments.end(), c.words.begin(), c.words.end());
+        const auto result = Cli(arguments);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(PathOf("UA1AAA.cbr")));
+    const auto batch = Cli({"log", "--batch", "-"}, "20 CW 2002-02-16 1200 DL1AB 14 AB\n20 CW 2002-02-16 1201 DL2AB 14 15\n");
+    EXPECT_NE(batch.err.find("line 1: not logged: Exchange received AB refused"), std::string::npos) << batch.err;
+    EXPECT_EQ(QsoLines(), 1u);
+}
+
 TEST_F(CliTest, BatchLogsGoodLinesAndReportsBadOnesByNumber) {
     SetUpStation();
     const auto result = Cli({"log", "--batch", "-"},

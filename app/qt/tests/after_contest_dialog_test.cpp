@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 
 namespace tallyhawk {
 namespace {

@@ -18,7 +18,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 #include "app/qt/dialog_launcher.h"
 #include "app/qt/qt_conversions.h"
 
@@ -75,6 +75,7 @@ private slots:
     void F2RebuildsTheIndexFromTheLog();
     void TimeAndExchangeFieldsFilterWhatIsTyped();
     void SettingsMessageFromTheCommandLineReachesTheWindow();
+    void ExchangeLimitsAreTheSessionsFromStartUp();
     void OnlyTheConfirmedCloseEndsTheProgram();
     void ContestDialogStoresAndSendsTheSetup();
     void LeavingTheCallShowsItsLogbookHistory();
@@ -283,6 +284,22 @@ void LoggerDlgTest::SettingsMessageFromTheCommandLineReachesTheWindow() {
     Edit(Field::ExchangeReceived)->setFocus();
     QTest::keyClicks(Edit(Field::ExchangeReceived), "B");
     QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("B"));
+}
+
+// SP DX at a station outside Poland: the received province is one letter; the limits stay when a
+// settings message changes the contest.
+void LoggerDlgTest::ExchangeLimitsAreTheSessionsFromStartUp() {
+    m_settings->WriteString(kSettingsGroup, "Contest", "SP");
+    OpenWindow();
+    QCOMPARE(Edit(Field::ExchangeReceived)->maxLength(), 1);
+    QCOMPARE(Edit(Field::ExchangeSent)->maxLength(), int(kExchangeFieldLimit));
+    QTest::keyClicks(Edit(Field::Call), "sp1abc");
+    QCOMPARE(Edit(Field::Call)->text(), QString("SP1ABC"));
+    Edit(Field::ExchangeReceived)->setFocus();
+    QTest::keyClicks(Edit(Field::ExchangeReceived), "bc");
+    QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("B"));
+    m_window->ApplySettingsMessage(QStringLiteral("settings: cont:CQ"));
+    QCOMPARE(Edit(Field::ExchangeReceived)->maxLength(), 1);
 }
 
 void LoggerDlgTest::OnlyTheConfirmedCloseEndsTheProgram() {

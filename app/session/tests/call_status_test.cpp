@@ -71,7 +71,7 @@ TEST_F(CallStatusTest, NothingForShortCallsAndNoZoneOutsideJapan) {
     (void)japan.LeaveCallField();
     EXPECT_EQ(japan.CurrentScreen().entry[Field::ExchangeReceived], "");
     EXPECT_EQ(japan.CurrentScreen().status.text, "");
-    EXPECT_EQ(japan.CurrentScreen().callInfo, CallInfoRows{});  // a callbook answers in the window
+    EXPECT_EQ(japan.CurrentScreen().callInfo, Info("Japan", "JA1", "25", "AS"));  // no callbook library here
     EXPECT_TRUE(japan.CallInfoShown());
 }
 

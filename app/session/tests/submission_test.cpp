@@ -119,23 +119,23 @@ TEST_F(SubmissionTest, OverriddenNameAndMixedModesOfIaru) {
 }
 
 TEST_F(SubmissionTest, AdifOfTheContestReadsBackFieldByField) {
-    Configure({{"Callsign", "DL1XYZ"}, {"Contest", "WPX"}, {"Mode", "CW"}, {"Continent", "EU"},
-               {"Date", "2025-05-24"}, {"Operators", "DL2OP"}});
+    Configure({{"Callsign", "DL1XYZ"}, {"Contest", "RUS"}, {"Mode", "CW"}, {"Continent", "EU"},
+               {"Date", "2025-03-15"}, {"Operators", "DL2OP"}});
     const LoggerSession session = Logged({{"W1AW", "00:01", "160", "CW", "1", "12"},
-                                          {"JA1ABC", "00:02", "10", "CW", "2", "7A"}});
+                                          {"JA1ABC", "00:02", "10", "CW", "2", "MA"}});
     const SubmissionWrite written = session.ExportAdif();
-    EXPECT_EQ(written.path, Folder() / "DL1XYZ-CQ-WPX-CW.adi");
-    const std::string text = Read("DL1XYZ-CQ-WPX-CW.adi");
+    EXPECT_EQ(written.path, Folder() / "DL1XYZ-RDXC.adi");
+    const std::string text = Read("DL1XYZ-RDXC.adi");
     const AdifDocument document = ReadAdif(text);
     ASSERT_EQ(document.records.size(), 2u);
     const AdifRecord& first = document.records[0];
     for (const auto& [name, value] : std::vector<std::pair<std::string_view, std::string_view>>{
-             {"CALL", "W1AW"}, {"QSO_DATE", "20250524"}, {"TIME_ON", "0001"}, {"BAND", "160m"}, {"FREQ", "1.900"},
+             {"CALL", "W1AW"}, {"QSO_DATE", "20250315"}, {"TIME_ON", "0001"}, {"BAND", "160m"}, {"FREQ", "1.900"},
              {"MODE", "CW"}, {"RST_SENT", "599"}, {"RST_RCVD", "599"}, {"STX", "1"}, {"SRX", "12"},
-             {"CONTEST_ID", "CQ-WPX-CW"}, {"STATION_CALLSIGN", "DL1XYZ"}, {"OPERATOR", "DL2OP"}}) {
+             {"CONTEST_ID", "RDXC"}, {"STATION_CALLSIGN", "DL1XYZ"}, {"OPERATOR", "DL2OP"}}) {
         EXPECT_EQ(first.Value(name), value) << name;
     }
-    EXPECT_EQ(document.records[1].Value("SRX_STRING"), "7A");  // no serial number
+    EXPECT_EQ(document.records[1].Value("SRX_STRING"), "MA");  // an oblast, no serial number
     EXPECT_FALSE(document.records[1].Has("SRX"));
     EXPECT_NE(text.find("<ADIF_VER:5>3.1.4 <PROGRAMID:9>Tallyhawk "), std::string::npos);
 }

@@ -1,5 +1,5 @@
 // The channel that carries a settings message to the running window.
-#include "app/cli/settings_channel.h"
+#include "app/platform/settings_channel.h"
 
 #include <QByteArray>
 #include <QLocalSocket>

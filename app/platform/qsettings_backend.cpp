@@ -1,5 +1,5 @@
 // The settings store on QSettings.
-#include "app/cli/qsettings_backend.h"
+#include "app/platform/qsettings_backend.h"
 
 #include "core/text.h"
 
@@ -22,7 +22,8 @@ QSettingsBackend::QSettingsBackend(const std::string& iniFile) {
 }
 
 bool QSettingsBackend::GroupExists(std::string_view group) const {
-    return m_settings->childGroups().contains(QString::fromUtf8(group.data(), static_cast<qsizetype>(group.size())));
+    return m_settings->childGroups().contains(
+        QString::fromUtf8(group.data(), static_cast<qsizetype>(group.size())));
 }
 
 std::optional<std::string> QSettingsBackend::ReadString(std::string_view group, std::string_view name) const {
@@ -38,7 +39,8 @@ std::optional<std::int32_t> QSettingsBackend::ReadInt(std::string_view group, st
 }
 
 void QSettingsBackend::WriteString(std::string_view group, std::string_view name, std::string_view value) {
-    m_settings->setValue(Key(group, name), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    m_settings->setValue(Key(group, name),
+                         QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 void QSettingsBackend::WriteInt(std::string_view group, std::string_view name, std::int32_t value) {
