@@ -58,7 +58,7 @@ std::string FormatAdifExportRecord(const ContestLogContact& contact, const AdifE
     AppendAdifField(text, "QSO_DATE", DateField(contact.date));
     AppendAdifField(text, "TIME_ON", contact.time);
     AppendAdifField(text, "BAND", BandField(contact.band));
-    AppendAdifField(text, "FREQ", MegahertzField(contact.frequency));
+    AppendAdifField(text, "FREQ", MegahertzField(ContactFrequencyKhz(contact)));
     AppendMode(text, contact.mode, setup.digitalIsPsk);
     AppendAdifField(text, "RST_SENT", contact.reportSent);
     AppendAdifField(text, "RST_RCVD", contact.reportReceived);

@@ -65,7 +65,7 @@ std::string FormatHeader(const CabrilloSubmissionHeader& header) {
 
 std::string FormatSubmissionQso(const ContestLogContact& contact, bool digitalIsPsk) {
     const std::string_view mode = contact.mode == "RY" && digitalIsPsk ? std::string_view("DG") : contact.mode;
-    std::string line = "QSO: " + PadLeft(contact.frequency, kFrequencyWidth) + " ";
+    std::string line = "QSO: " + PadLeft(ContactFrequencyKhz(contact), kFrequencyWidth) + " ";
     line.append(mode).append(" ").append(contact.date).append(" ").append(contact.time).append(" ");
     line += Side(contact.ownCall, contact.reportSent, contact.exchangeSent);
     line += Side(contact.call, contact.reportReceived, contact.exchangeReceived);

@@ -89,4 +89,6 @@ ContestLogContacts ReadContestLogContacts(std::string_view log) {
     return result;
 }
 
+std::string ContactFrequencyKhz(const ContestLogContact& contact) { return std::string(contact.frequency); }
+
 }  // namespace tallyhawk

@@ -3,6 +3,7 @@
 // the blanks between its fields instead.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,5 +33,10 @@ struct ContestLogContacts {
 
 // Every QSO: line of the log text, in log order. The fields point into `log`.
 ContestLogContacts ReadContestLogContacts(std::string_view log);
+
+// The frequency in kHz that the exports give a contact: the one place that decides it. The contest log
+// holds the band's frequency ("14000"), so that is what every export writes; an exact frequency of the
+// contact, once one is kept beside the log, is taken here.
+std::string ContactFrequencyKhz(const ContestLogContact& contact);
 
 }  // namespace tallyhawk

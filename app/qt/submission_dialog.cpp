@@ -14,28 +14,40 @@
 namespace tallyhawk {
 namespace {
 
-// "CategoryPower" is shown as "Category power".
-QString LabelOf(std::string_view name) {
-    QString label;
-    for (char c : name) {
-        if (c >= 'A' && c <= 'Z' && !label.isEmpty()) {
-            label += QChar(' ');
-            label += QChar(c - 'A' + 'a');
-        } else {
-            label += QChar(c);
-        }
-    }
-    return label;
-}
+// The label of each field, in the order of the settings; the text is translated where it is shown.
+const char* const kFieldLabels[] = {
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category operator"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category assisted"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category band"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category mode"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category power"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category station"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category transmitter"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Email"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Grid locator"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Location"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Operators"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Soapbox"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Cabrillo contest"),
+    QT_TRANSLATE_NOOP("CSubmissionDialog", "Contest period"),
+};
+static_assert(std::size(kFieldLabels) == std::size(kSubmissionSettingFields));
 
-QWidget* AddSettingField(QFormLayout& form, SettingName name, const std::string& value) {
+QWidget* AddSettingField(QFormLayout& form, const QString& label, SettingName name, const std::string& value) {
     const SettingDefinition& definition = name.Definition();
     if (!definition.allowedValues.empty()) {
         QStringList items{QString()};  // empty: the default
         items += ToQString(definition.allowedValues).split(QChar(' '), Qt::SkipEmptyParts);
-        return AddChoice(form, LabelOf(name), items, value);
+        return AddChoice(form, label, items, value);
     }
-    return AddField(form, LabelOf(name), value, SettingTextLimit(name));
+    return AddField(form, label, value, SettingTextLimit(name));
+}
+
+// The period the check uses while the field is empty, shown whole.
+void ShowDefaultPeriod(QLineEdit& period, const QString& defaultPeriod) {
+    period.setPlaceholderText(defaultPeriod);
+    // Two wide letters more make room for the field's frame and inner margins.
+    period.setMinimumWidth(period.fontMetrics().horizontalAdvance(defaultPeriod + QStringLiteral("MM")));
 }
 
 std::string ValueOf(const QWidget* field) {
@@ -47,12 +59,15 @@ std::string ValueOf(const QWidget* field) {
 
 CSubmissionDialog::CSubmissionDialog(SettingsBackend& store, const QString& defaultPeriod, QWidget* parent)
     : QDialog(parent), m_store(store) {
-    setWindowTitle(QStringLiteral("Log for the sponsor"));
+    setWindowTitle(tr("Log for the sponsor"));
     const SubmissionSettings settings = LoadSubmissionSettings(m_store);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    for (const auto& [name, field] : kSubmissionSettingFields) m_fields.push_back(AddSettingField(*form, name, settings.*field));
-    if (auto* period = qobject_cast<QLineEdit*>(m_fields.back())) period->setPlaceholderText(defaultPeriod);
+    for (std::size_t i = 0; i < std::size(kSubmissionSettingFields); ++i) {
+        const auto& [name, field] = kSubmissionSettingFields[i];
+        m_fields.push_back(AddSettingField(*form, tr(kFieldLabels[i]), name, settings.*field));
+    }
+    if (auto* period = qobject_cast<QLineEdit*>(m_fields.back())) ShowDefaultPeriod(*period, defaultPeriod);
     layout->addLayout(form);
     m_refusal = new QLabel;
     layout->addWidget(m_refusal);
@@ -63,8 +78,8 @@ void CSubmissionDialog::Accept() {
     SubmissionSettings settings;
     for (std::size_t i = 0; i < m_fields.size(); ++i) settings.*kSubmissionSettingFields[i].field = ValueOf(m_fields[i]);
     if (StoreSubmissionSettings(m_store, settings)) return accept();
-    m_refusal->setText(QStringLiteral("A value is not allowed: the contest period is "
-                                      "\"YYYY-MM-DD HHMM YYYY-MM-DD HHMM\", start and the first minute after the end."));
+    m_refusal->setText(tr("A value is not allowed: the contest period is "
+                          "\"YYYY-MM-DD HHMM YYYY-MM-DD HHMM\", start and the first minute after the end."));
 }
 
 }  // namespace tallyhawk

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -17,6 +18,25 @@
 
 namespace tallyhawk {
 namespace {
+
+// Every button and label of a shown dialog is at least as wide as its text needs; with
+// TALLYHAWK_SCREENSHOTS set the dialog is also saved there as a picture to look at.
+void VerifyTextsWhole(QWidget& dialog, const QString& pictureName) {
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (auto* widget : dialog.findChildren<QWidget*>()) {
+        if (!qobject_cast<QPushButton*>(widget) && !qobject_cast<QLabel*>(widget) && !qobject_cast<QComboBox*>(widget)) {
+            continue;
+        }
+        QVERIFY2(widget->width() >= widget->minimumSizeHint().width(), qPrintable(widget->objectName()));
+    }
+    for (auto* field : dialog.findChildren<QLineEdit*>()) {
+        QVERIFY2(field->width() > field->fontMetrics().horizontalAdvance(field->placeholderText()),
+                 qPrintable(field->objectName()));
+    }
+    const QString folder = qEnvironmentVariable("TALLYHAWK_SCREENSHOTS");
+    if (!folder.isEmpty()) QVERIFY(dialog.grab().save(folder + "/" + pictureName));
+}
 
 ClockReading FixedClock() {
     return ClockReading{.year = 2024, .month = 11, .day = 23, .hour = 12, .minute = 34, .second = 56};
@@ -34,6 +54,7 @@ private slots:
     void CheckAndExportsAnswerInTheDialog();
     void ImportsTakeTheChosenFiles();
     void SettingsDialogShowsTheContestPeriodAndStoresTheChoices();
+    void BothDialogsShowEveryTextWhole();
 
 private:
     std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
@@ -140,6 +161,20 @@ void AfterContestDialogTest::SettingsDialogShowsTheContestPeriodAndStoresTheChoi
     QCOMPARE(placeholder, QString("2024-11-23 0000 2024-11-25 0000"));  // CQ WW CW of the setup's year
     QCOMPARE(m_settings->ReadString(kSettingsGroup, "CategoryPower").value_or(""), std::string("LOW"));
     QCOMPARE(m_settings->ReadString(kSettingsGroup, "Email").value_or(""), std::string("dl1xyz@example.org"));
+}
+
+void AfterContestDialogTest::BothDialogsShowEveryTextWhole() {
+    OpenWindow({"W1AW", "W1AW"});
+    CAfterContestDialog dialog(*m_window, *m_settings, FixedClock);
+    dialog.Action("Check the log")->click();
+    VerifyTextsWhole(dialog, "after_contest_dialog.png");
+    QTimer::singleShot(50, [] {
+        auto* settings = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(settings != nullptr);
+        VerifyTextsWhole(*settings, "submission_dialog.png");
+        settings->reject();
+    });
+    dialog.Action("Log for the sponsor: categories, details...")->click();
 }
 
 }  // namespace tallyhawk
