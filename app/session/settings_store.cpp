@@ -149,8 +149,8 @@ SettingWriteStatus WriteSetting(SettingsBackend& backend, SettingName name, std:
         backend.WriteInt(kSettingsGroup, definition.name, *number);
         return SettingWriteStatus::Ok;
     }
-    if (value.size() + 1 > definition.size) return SettingWriteStatus::TooLong;
     if (!IsAllowedValue(definition, value)) return SettingWriteStatus::NotAllowed;
+    if (value.size() + 1 > definition.size) return SettingWriteStatus::TooLong;
     backend.WriteString(kSettingsGroup, definition.name, value);
     return SettingWriteStatus::Ok;
 }
