@@ -1,8 +1,12 @@
 # Shared by ./run and ./test: install what is missing, configure and build.
 # Sourced, not run; expects TALLYHAWK_ROOT to be the repository root.
 
+# qt6-tools-dev and qt6-l10n-tools: Qt's translation tools (lupdate, lrelease) and their CMake functions;
+# qt6-translations-l10n: Qt's own dialogs in Russian; dpkg-dev and file: the Debian package's dependencies;
+# librsvg2-bin: scripts/render_icons.sh.
 TALLYHAWK_PACKAGES=(build-essential cmake ninja-build ccache clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev hamradio-files
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n dpkg-dev file librsvg2-bin
   python3)
 
 tallyhawk_install_packages() {

@@ -5,17 +5,20 @@
 #include <iostream>
 
 #include "app/cli/command.h"
+#include "core/work_folder.h"
 
 namespace tallyhawk::cli {
 namespace {
 
 constexpr std::string_view kToolHelp =
-    "usage: tallyhawk-cli [--folder DIR] [--settings FILE] COMMAND [ARGS...]\n"
+    "usage: tallyhawk-cli [--folder DIR | --home] [--settings FILE] COMMAND [ARGS...]\n"
     "\n"
     "Tallyhawk, a contest logger, from the command line.\n"
     "\n"
     "  --folder DIR     the program folder with dxcc/, database/, statistics/ and the contest log\n"
     "                   (default: the current directory)\n"
+    "  --home           the work folder $TALLYHAWK_HOME (default ~/Tallyhawk) as the program folder,\n"
+    "                   created with the shipped country files when missing\n"
     "  --settings FILE  keep the settings in this INI file instead of the platform store\n"
     "  --help           this text; COMMAND --help for a command's own help\n"
     "\n"
@@ -36,7 +39,20 @@ const Command* FindCommand(std::string_view name) {
     return nullptr;
 }
 
-int Run(const std::vector<std::string>& words) {
+// --folder DIR (which wins over --home), the work folder with --home, or the current directory.
+std::optional<std::filesystem::path> ChosenFolder(const CliArguments& arguments, std::string_view argv0) {
+    std::error_code error;
+    if (!arguments.Has("home") || arguments.Has("folder"))
+        return std::filesystem::absolute(arguments.Value("folder").value_or("."), error);
+    const WorkFolder work = OpenWorkFolder(RunningExecutable(argv0));
+    if (!work.error.empty()) {
+        std::cerr << "tallyhawk-cli: " << work.error << "\n";
+        return std::nullopt;
+    }
+    return work.path;
+}
+
+int Run(std::string_view argv0, const std::vector<std::string>& words) {
     CliArguments arguments = SplitArguments(words);
     if (!arguments.error.empty()) {
         std::cerr << "tallyhawk-cli: " << arguments.error << "\n";
@@ -56,10 +72,10 @@ int Run(const std::vector<std::string>& words) {
         return kExitOk;
     }
     arguments.positionals.erase(arguments.positionals.begin());
-    std::error_code error;
-    const auto folder = std::filesystem::absolute(arguments.Value("folder").value_or("."), error);
+    const auto folder = ChosenFolder(arguments, argv0);
+    if (!folder) return kExitFailure;
     QSettingsBackend settings(arguments.Value("settings").value_or(""));
-    CommandContext context{arguments, ProgramFolder(folder), settings, std::cin, std::cout, std::cerr};
+    CommandContext context{arguments, ProgramFolder(*folder), settings, std::cin, std::cout, std::cerr};
     return command->run(context);
 }
 
@@ -70,7 +86,7 @@ int main(int argc, char** argv) {
     // A write beyond the file-size limit must fail like a full disk, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     try {
-        return tallyhawk::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+        return tallyhawk::cli::Run(argv[0], std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
         std::cerr << "tallyhawk-cli: " << error.what() << "\n";
     } catch (...) {

@@ -1,4 +1,4 @@
-// CButtonBar: the buttons of the main window, each with its tooltip in the current language.
+// CButtonBar: the buttons of the main window, each with its text and tooltip in the current language.
 #pragma once
 
 #include <QPushButton>
@@ -14,13 +14,17 @@ class CButtonBar : public QWidget {
 public:
     explicit CButtonBar(QWidget* parent = nullptr);
 
-    void SetLanguage(bool russian);
     QPushButton* ButtonFor(Button button) const { return m_buttons.at(button); }
 
 signals:
     void pressed(tallyhawk::Button button);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
+
     std::map<Button, QPushButton*> m_buttons;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFormLayout>
 #include <QPushButton>
 #include <array>
 
@@ -16,11 +17,16 @@ class CColorsDialog : public QDialog {
 public:
     explicit CColorsDialog(SettingsBackend& store, QWidget* parent = nullptr);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
     void Show(const ColorsDialogValues& values);
     void Choose(std::size_t index);
 
     SettingsBackend& m_store;
+    QFormLayout* m_form = nullptr;
     ColorsDialogValues m_values{};
     std::array<QPushButton*, kGridStyleIndex> m_swatches{};
     QComboBox* m_gridStyle = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <array>
@@ -19,10 +20,16 @@ public:
 
     const std::string& Message() const { return m_message; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
     void Accept();
 
     SettingsBackend& m_store;
+    QFormLayout* m_form = nullptr;
+    QWidget* m_callbooks = nullptr;
     QLineEdit* m_disk = nullptr;
     QLineEdit* m_transmitterId = nullptr;
     QLineEdit* m_shiftSign = nullptr;

@@ -1,6 +1,7 @@
 // CContestDialog: the contest setup dialog.
 #include "app/qt/contest_dialog.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 #include "app/qt/dialog_parts.h"
@@ -27,27 +28,44 @@ QStringList BandTexts() {
 
 CContestDialog::CContestDialog(SettingsBackend& store, Clock clock, QWidget* parent)
     : QDialog(parent), m_store(store), m_clock(std::move(clock)) {
-    setWindowTitle(QStringLiteral("Contest"));
     const ContestDialogValues values = OpenContestDialog(m_store, m_clock());
     auto* layout = new QVBoxLayout(this);
-    auto* form = new QFormLayout;
-    m_contest = AddChoice(*form, QStringLiteral("Contest"), ContestNames(), values.contestName);
-    m_band = AddChoice(*form, QStringLiteral("Band"), BandTexts(), values.bandText);
-    m_mode = AddChoice(*form, QStringLiteral("Mode"), {"CW", "Phone", "PSK", "RTTY"}, values.modeText);
-    m_year = AddField(*form, QStringLiteral("Year"), values.year, 4, Characters::Digits);
-    m_month = AddField(*form, QStringLiteral("Month"), values.month, 2, Characters::Digits);
-    m_day = AddField(*form, QStringLiteral("Day"), values.day, 2, Characters::Digits);
-    m_currentTime = new QCheckBox(QStringLiteral("Current time (the time field follows the clock)"));
+    m_form = new QFormLayout;
+    m_contest = AddChoice(*m_form, QStringLiteral("Contest"), ContestNames(), values.contestName);
+    m_band = AddChoice(*m_form, QStringLiteral("Band"), BandTexts(), values.bandText);
+    m_mode = AddChoice(*m_form, QStringLiteral("Mode"), {"CW", "Phone", "PSK", "RTTY"}, values.modeText);
+    m_year = AddField(*m_form, QStringLiteral("Year"), values.year, 4, Characters::Digits);
+    m_month = AddField(*m_form, QStringLiteral("Month"), values.month, 2, Characters::Digits);
+    m_day = AddField(*m_form, QStringLiteral("Day"), values.day, 2, Characters::Digits);
+    m_currentTime = new QCheckBox;
     m_currentTime->setObjectName("Current time");
     m_currentTime->setChecked(values.currentTime);
-    form->addRow(m_currentTime);
-    layout->addLayout(form);
+    m_form->addRow(m_currentTime);
+    layout->addLayout(m_form);
     connect(m_currentTime, &QCheckBox::toggled, this, [this](bool on) {
         ContestDialogValues shown = Values();
         SetCurrentTimeMark(shown, on, m_clock());
         ShowDate(shown);
     });
     connect(AddButtons(*this, *layout, true), &QDialogButtonBox::accepted, this, &CContestDialog::Accept);
+    Retranslate();
+}
+
+void CContestDialog::Retranslate() {
+    setWindowTitle(tr("Contest"));
+    SetLabel(*m_form, m_contest, tr("Contest"));
+    SetLabel(*m_form, m_band, tr("Band"));
+    SetLabel(*m_form, m_mode, tr("Mode"));
+    SetLabel(*m_form, m_year, tr("Year"));
+    SetLabel(*m_form, m_month, tr("Month"));
+    SetLabel(*m_form, m_day, tr("Day"));
+    for (QComboBox* choice : {m_contest, m_band, m_mode}) RetranslateChoice(*choice);
+    m_currentTime->setText(tr("Current time (the time field follows the clock)"));
+}
+
+void CContestDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QDialog::changeEvent(event);
 }
 
 ContestDialogValues CContestDialog::Values() const {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFormLayout>
 #include <QLineEdit>
 
 #include "app/session/settings_dialogs.h"
@@ -18,13 +19,18 @@ public:
 
     const std::string& Message() const { return m_message; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
     ContestDialogValues Values() const;
     void ShowDate(const ContestDialogValues& values);
     void Accept();
 
     SettingsBackend& m_store;
     Clock m_clock;
+    QFormLayout* m_form = nullptr;
     QComboBox* m_contest = nullptr;
     QComboBox* m_band = nullptr;
     QComboBox* m_mode = nullptr;

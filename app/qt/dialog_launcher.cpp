@@ -21,7 +21,8 @@ void OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& stor
         case Dialog::Personal: {
             CPersonalDialog personal(store, &window);
             if (personal.exec() == QDialog::Accepted) {
-                window.ShowNote(QStringLiteral("The station data take effect at the next start."));
+                window.ShowNote(QT_TRANSLATE_NOOP("tallyhawk::CLoggerDlg",
+                                                  "The station data take effect at the next start."));
             }
             return;
         }
@@ -29,6 +30,7 @@ void OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& stor
             CConfigurationDialog configuration(store, clock(), &window);
             if (configuration.exec() == QDialog::Accepted) {
                 window.ApplySettingsMessage(ToQString(configuration.Message()));
+                window.ReloadLanguage();
             }
             return;
         }
@@ -39,7 +41,8 @@ void OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& stor
             return;
         }
         case Dialog::Files:
-            window.ShowNote(QStringLiteral("Log conversion and ADIF import: tallyhawk-cli convert, import."));
+            window.ShowNote(QT_TRANSLATE_NOOP(
+                "tallyhawk::CLoggerDlg", "Log conversion and ADIF import: tallyhawk-cli convert, import."));
             return;
         case Dialog::AfterContest: {
             CAfterContestDialog after(window, store, clock);

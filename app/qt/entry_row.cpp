@@ -2,6 +2,7 @@
 #include "app/qt/entry_row.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -11,13 +12,20 @@ namespace tallyhawk {
 namespace {
 
 struct FieldLook {
+    const char* label;  // translated
     int width;
     bool typed;  // read-only fields are filled from the contest setup
 };
 
 // Call, Date, Time, Band, Mode, Exchange sent, Exchange received.
 constexpr std::array<FieldLook, kEntryFields.size()> kFieldLooks = {{
-    {110, true}, {90, false}, {60, true}, {45, false}, {45, false}, {70, true}, {70, true},
+    {QT_TRANSLATE_NOOP("tallyhawk::CEntryRow", "Call"), 110, true},
+    {QT_TRANSLATE_NOOP("tallyhawk::CEntryRow", "Date"), 90, false},
+    {QT_TRANSLATE_NOOP("tallyhawk::CEntryRow", "Time"), 60, true},
+    {QT_TRANSLATE_NOOP("tallyhawk::CEntryRow", "Band"), 45, false},
+    {QT_TRANSLATE_NOOP("tallyhawk::CEntryRow", "Mode"), 45, false},
+    {QT_TRANSLATE_NOOP("tallyhawk::CEntryRow", "Exchange sent"), 70, true},
+    {QT_TRANSLATE_NOOP("tallyhawk::CEntryRow", "Exchange received"), 70, true},
 }};
 
 // Caret positions: the session counts bytes of UTF-8, a line edit counts UTF-16 units.
@@ -46,16 +54,27 @@ CEntryRow::CEntryRow(QWidget* parent) : QWidget(parent) {
         edit->setAlignment(field == Field::Call ? Qt::AlignLeft : Qt::AlignCenter);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, field](const QString& text) { OnTextEdited(field, text); });
-        auto* label = new QLabel(ToQString(FieldName(field)), this);
-        layout->addWidget(label, 0, static_cast<int>(index), Qt::AlignLeft | Qt::AlignBottom);
+        m_labels[index] = new QLabel(this);
+        layout->addWidget(m_labels[index], 0, static_cast<int>(index), Qt::AlignLeft | Qt::AlignBottom);
         layout->addWidget(edit, 1, static_cast<int>(index));
         m_edits[index] = edit;
     }
+    Retranslate();
     layout->setColumnStretch(static_cast<int>(kEntryFields.size()), 1);
     setTabOrder(Edit(Field::Call), Edit(Field::Time));
     setTabOrder(Edit(Field::Time), Edit(Field::ExchangeSent));
     setTabOrder(Edit(Field::ExchangeSent), Edit(Field::ExchangeReceived));
     connect(qApp, &QApplication::focusChanged, this, &CEntryRow::OnFocusChanged);
+}
+
+void CEntryRow::Retranslate() {
+    for (std::size_t index = 0; index < m_labels.size(); ++index)
+        m_labels[index]->setText(tr(kFieldLooks[index].label));
+}
+
+void CEntryRow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
 }
 
 void CEntryRow::OnTextEdited(Field field, const QString& text) {

@@ -3,6 +3,7 @@
 // rules (upper case, digits only, lengths, the time field's colon) are the session's.
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 #include <array>
@@ -35,12 +36,17 @@ signals:
     void fieldEntered(tallyhawk::Field field);
     void fieldLeft(tallyhawk::Field field);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
     void OnFocusChanged(QWidget* old, QWidget* now);
     std::optional<Field> FieldOf(const QObject* object) const;
     void OnTextEdited(Field field, const QString& text);
 
     std::array<QLineEdit*, kEntryFields.size()> m_edits{};
+    std::array<QLabel*, kEntryFields.size()> m_labels{};
 };
 
 }  // namespace tallyhawk

@@ -1,6 +1,7 @@
 // CKnownCallsPanel: two wrapping lists of calls under small captions.
 #include "app/qt/known_calls_panel.h"
 
+#include <QEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -52,11 +53,18 @@ CKnownCallsPanel::CKnownCallsPanel(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
-    layout->addWidget(MakeCaption(this, QStringLiteral("Check partial")));
+    m_partialCaption = MakeCaption(this, QString());
+    layout->addWidget(m_partialCaption);
     layout->addWidget(m_partial);
     layout->addWidget(MakeCaption(this, QStringLiteral("N+1")));
     layout->addWidget(m_near);
     layout->addStretch(1);
+    m_partialCaption->setText(tr("Check partial"));
+}
+
+void CKnownCallsPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) m_partialCaption->setText(tr("Check partial"));
+    QWidget::changeEvent(event);
 }
 
 void CKnownCallsPanel::SetColors(const QColor& back, const QColor& text, const QColor& workedBack) {

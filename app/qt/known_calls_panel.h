@@ -11,6 +11,7 @@
 namespace tallyhawk {
 
 class CKnownCallsPanel : public QWidget {
+    Q_OBJECT
 public:
     explicit CKnownCallsPanel(QWidget* parent = nullptr);
 
@@ -21,9 +22,13 @@ public:
     QListWidget& PartialList() { return *m_partial; }
     QListWidget& NearList() { return *m_near; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Fill(QListWidget& list, const std::vector<KnownCall>& calls);
 
+    QLabel* m_partialCaption = nullptr;
     QListWidget* m_partial = nullptr;
     QListWidget* m_near = nullptr;
     QColor m_back, m_text, m_workedBack;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "app/qt/language.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
 
@@ -38,10 +39,10 @@ void CLoggerDlg::Start() {
     const Effects effects = m_session.Start();
     ApplyColors();
     m_entryRow->SetMaxLengths(m_session.EntryRowRules());
-    m_buttons->SetLanguage(m_session.Russian());
+    ApplyLanguageSetting();
     ApplyOnTop();
     m_listening = m_server.Listen();
-    if (!m_listening) ShowNote(QStringLiteral("Settings messages are not received: ") + m_server.ErrorText());
+    if (!m_listening) ShowNote(QT_TR_NOOP("Settings messages are not received: %1"), m_server.ErrorText());
     m_utcClock->Tick();  // with the time shift just loaded
     Render();
     FollowFocus();
@@ -50,7 +51,44 @@ void CLoggerDlg::Start() {
     QTimer::singleShot(0, this, [this] { m_session.KnownCalls(); });
 }
 
-void CLoggerDlg::ShowNote(const QString& text) { m_noteLabel->setText(text); }
+void CLoggerDlg::ShowNote(const char* text, const QString& argument) {
+    m_note = text;
+    m_noteArgument = argument;
+    m_sessionNote.reset();
+    Retranslate();
+}
+
+void CLoggerDlg::ShowSessionNote(const Message& note) {
+    m_sessionNote = note;
+    Retranslate();
+}
+
+void CLoggerDlg::ReloadLanguage() {
+    m_session.ReloadLanguage();
+    ApplyLanguageSetting();
+}
+
+// Every widget sets its own texts again when the translators change (changeEvent).
+void CLoggerDlg::ApplyLanguageSetting() {
+    if (!ApplyLanguage(m_session.Russian()))
+        ShowNote(QT_TR_NOOP("Russian texts are missing in %1."), TranslationsFolder());
+}
+
+void CLoggerDlg::Retranslate() {
+    m_scoreCaption->setText(tr("Claimed score"));
+    if (m_sessionNote) {
+        m_noteLabel->setText(ToQString(MessageText(*m_sessionNote, m_session.Russian())));
+    } else {
+        const QString note = *m_note ? tr(m_note) : QString();
+        m_noteLabel->setText(note.contains(QStringLiteral("%1")) ? note.arg(m_noteArgument) : note);
+    }
+    m_tray->Retranslate();
+}
+
+void CLoggerDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
+}
 
 void CLoggerDlg::Redraw() { Render(); }
 
@@ -74,7 +112,7 @@ void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen(
 void CLoggerDlg::Play(const Effects& effects) {
     for (const Sound sound : effects.sounds) m_sounds.Play(sound);
     for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
-    for (const Message& note : effects.notes) ShowNote(ToQString(MessageText(note, m_session.Russian())));
+    for (const Message& note : effects.notes) ShowSessionNote(note);
     if (effects.dialog) OpenDialog(*effects.dialog);
 }
 
@@ -181,7 +219,7 @@ void CLoggerDlg::ScrollLogView(LogViewKey key) {
 
 void CLoggerDlg::OpenDialog(Dialog dialog) {
     if (openDialog) return openDialog(dialog);
-    ShowNote(QStringLiteral("This dialog is not available here: set the values with tallyhawk-cli set."));
+    ShowNote(QT_TR_NOOP("This dialog is not available here: set the values with tallyhawk-cli set."));
 }
 
 // The keys of the main window. Esc and Enter are used up; the others are also processed as usual.
@@ -273,7 +311,7 @@ void CLoggerDlg::RestoreWindow() {
 }
 
 void CLoggerDlg::RequestExit() {
-    if (!ConfirmExit(this, m_session.Russian())) return;
+    if (!ConfirmExit(this)) return;
     m_exitConfirmed = true;
     m_tray->Remove();
     close();

@@ -45,6 +45,7 @@ public:
     CRatePanel& Rates() { return *m_rates; }
     QLabel& CallInfoValue(std::size_t row) { return *m_infoValues.at(row); }
     CButtonBar& Buttons() { return *m_buttons; }
+    const QMenu& TrayMenu() const { return m_tray->Menu(); }
     CSoundPlayer& Sounds() { return m_sounds; }
     bool ListensForSettings() const { return m_listening; }
 
@@ -52,10 +53,16 @@ public:
     void ApplySettingsMessage(const QString& text);
     // After the colours dialog: the colours again from the store, and the window drawn with them.
     void ReloadColors();
+    // A short note under the status label, for what the window cannot do: `text` is translated (in the
+    // context "tallyhawk::CLoggerDlg", so mark it with QT_TRANSLATE_NOOP there) with %1 for `argument`.
+    void ShowNote(const char* text, const QString& argument = {});
+    // A note the session gives (a missing callbook library): its text in the session's language.
+    void ShowSessionNote(const Message& note);
+    // After the configuration dialog: the Language setting again from the store; the window, its
+    // dialogs and the session's messages follow it at once.
+    void ReloadLanguage();
     // Draws the session's screen again, after an operation of a dialog changed it.
     void Redraw();
-    // A short note under the status label, for what the window cannot do.
-    void ShowNote(const QString& text);
 
 signals:
     // The operator confirmed the exit (Close button or the tray menu's "Exit").
@@ -65,9 +72,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildLayout();
+    void Retranslate();
+    void ApplyLanguageSetting();
     void ConnectParts();
     void ApplyColors();
     void ApplyOnTop();
@@ -102,11 +112,15 @@ private:
     QLabel* m_callLabel = nullptr;
     CGridCtrl* m_lookupView = nullptr;
     CGridCtrl* m_scoreGrid = nullptr;
+    QLabel* m_scoreCaption = nullptr;
     QLabel* m_scoreLabel = nullptr;
     QLabel* m_statusLabel = nullptr;
     QLabel* m_noteLabel = nullptr;
     CKnownCallsPanel* m_knownCalls = nullptr;
     CRatePanel* m_rates = nullptr;
+    const char* m_note = "";  // the note's text before translation, and its argument
+    QString m_noteArgument;
+    std::optional<Message> m_sessionNote;  // shown instead of m_note when set
     std::array<QLabel*, 4> m_infoCaptions{};  // the call information panel
     std::array<QLabel*, 4> m_infoValues{};
     CEntryRow* m_entryRow = nullptr;

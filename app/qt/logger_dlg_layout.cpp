@@ -86,11 +86,10 @@ void CLoggerDlg::BuildLayout() {
     // A note (a missing callbook library, settings not received) takes up to two lines.
     m_noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_noteLabel->setMinimumHeight(2 * m_noteLabel->fontMetrics().lineSpacing());
-    auto* scoreCaption = MakeLabel(this, "scoreCaption", 14);
-    scoreCaption->setText(QStringLiteral("Claimed score"));
+    m_scoreCaption = MakeLabel(this, "scoreCaption", 14);
     m_rates = new CRatePanel(this);
     auto* information = new QVBoxLayout;
-    information->addWidget(scoreCaption);
+    information->addWidget(m_scoreCaption);
     information->addWidget(m_scoreLabel);
     information->addWidget(m_rates);
     information->addSpacing(10);
@@ -129,6 +128,7 @@ void CLoggerDlg::BuildLayout() {
     layout->addWidget(m_buttons);
     SetupLogView(*m_logView);
     SetupLookupView(*m_lookupView);
+    Retranslate();
 }
 
 void CLoggerDlg::ApplyColors() {

@@ -3,11 +3,13 @@
 #include <QCommandLineParser>
 #include <csignal>
 #include <filesystem>
+#include <iostream>
 
 #include "app/platform/qsettings_backend.h"
 #include "app/qt/callbook_loader.h"
 #include "app/qt/dialog_launcher.h"
 #include "app/qt/logger_dlg.h"
+#include "core/work_folder.h"
 
 namespace tallyhawk {
 namespace {
@@ -25,12 +27,25 @@ int Run(QApplication& application) {
         QStringLiteral("settings"),
         QStringLiteral("Keep the settings in this INI file instead of the platform store."),
         QStringLiteral("FILE"));
+    const QCommandLineOption homeOption(
+        QStringLiteral("home"),
+        QStringLiteral("Work in $TALLYHAWK_HOME (default ~/Tallyhawk), created with the shipped country "
+                       "files when missing; --folder wins over it. The desktop entry starts the window so."));
     parser.addOption(folderOption);
+    parser.addOption(homeOption);
     parser.addOption(settingsOption);
     parser.process(application);
 
     std::error_code error;
-    const auto folder = std::filesystem::absolute(parser.value(folderOption).trimmed().toStdString(), error);
+    auto folder = std::filesystem::absolute(parser.value(folderOption).trimmed().toStdString(), error);
+    if (parser.isSet(homeOption) && !parser.isSet(folderOption)) {
+        const WorkFolder work = OpenWorkFolder(QCoreApplication::applicationFilePath().toStdString());
+        if (!work.error.empty()) {
+            std::cerr << "tallyhawk: " << work.error << "\n";
+            return 1;
+        }
+        folder = work.path;
+    }
     QSettingsBackend settings(parser.value(settingsOption).toStdString());
     LoggerSession session(ProgramFolder(folder), settings);
     CallbookLoader callbooks(folder);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <array>
 
@@ -15,10 +16,15 @@ class CPersonalDialog : public QDialog {
 public:
     explicit CPersonalDialog(SettingsBackend& store, QWidget* parent = nullptr);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
     void Accept();
 
     SettingsBackend& m_store;
+    QFormLayout* m_form = nullptr;
     QLineEdit* m_callsign = nullptr;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_club = nullptr;

@@ -1,6 +1,7 @@
 // CRatePanel: two captions and their rates.
 #include "app/qt/rate_panel.h"
 
+#include <QEvent>
 #include <QGridLayout>
 
 #include "app/qt/qt_conversions.h"
@@ -18,7 +19,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, bool bold) {
     return label;
 }
 
-QString PerHourText(int rate) { return QString::number(rate) + QStringLiteral("/h"); }
+// The captions are the command line's texts, translated here.
+constexpr const char* kLastTenCaption = QT_TRANSLATE_NOOP("tallyhawk::CRatePanel", "Last 10 QSOs");
+constexpr const char* kLastHourCaption = QT_TRANSLATE_NOOP("tallyhawk::CRatePanel", "Last 60 minutes");
+static_assert(kLastTenRateText == kLastTenCaption && kLastHourRateText == kLastHourCaption);
 
 }  // namespace
 
@@ -29,21 +33,32 @@ CRatePanel::CRatePanel(QWidget* parent) : QWidget(parent) {
     layout->setVerticalSpacing(1);
     m_lastTen = MakeLabel(this, QStringLiteral("rateLastTen"), true);
     m_lastHour = MakeLabel(this, QStringLiteral("rateLastHour"), true);
-    QLabel* captions[] = {MakeLabel(this, QStringLiteral("rateLastTenCaption"), false),
-                          MakeLabel(this, QStringLiteral("rateLastHourCaption"), false)};
-    captions[0]->setText(ToQString(kLastTenRateText));
-    captions[1]->setText(ToQString(kLastHourRateText));
-    layout->addWidget(captions[0], 0, 0);
+    m_captions = {MakeLabel(this, QStringLiteral("rateLastTenCaption"), false),
+                  MakeLabel(this, QStringLiteral("rateLastHourCaption"), false)};
+    layout->addWidget(m_captions[0], 0, 0);
     layout->addWidget(m_lastTen, 0, 1);
-    layout->addWidget(captions[1], 1, 0);
+    layout->addWidget(m_captions[1], 1, 0);
     layout->addWidget(m_lastHour, 1, 1);
     layout->setColumnStretch(2, 1);
-    Show({});
+    Retranslate();
 }
 
 void CRatePanel::Show(const ContactRates& rates) {
-    m_lastTen->setText(PerHourText(rates.lastTen));
-    m_lastHour->setText(PerHourText(rates.lastHour));
+    m_rates = rates;
+    //: contacts per hour
+    m_lastTen->setText(tr("%1/h").arg(rates.lastTen));
+    m_lastHour->setText(tr("%1/h").arg(rates.lastHour));
+}
+
+void CRatePanel::Retranslate() {
+    m_captions[0]->setText(tr(kLastTenCaption));
+    m_captions[1]->setText(tr(kLastHourCaption));
+    Show(m_rates);
+}
+
+void CRatePanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) Retranslate();
+    QWidget::changeEvent(event);
 }
 
 }  // namespace tallyhawk

@@ -4,12 +4,14 @@
 
 #include <QLabel>
 #include <QWidget>
+#include <array>
 
 #include "database/contact_rate.h"
 
 namespace tallyhawk {
 
 class CRatePanel : public QWidget {
+    Q_OBJECT
 public:
     explicit CRatePanel(QWidget* parent = nullptr);
 
@@ -18,9 +20,16 @@ public:
     QLabel& LastTen() { return *m_lastTen; }
     QLabel& LastHour() { return *m_lastHour; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void Retranslate();
+
     QLabel* m_lastTen = nullptr;
     QLabel* m_lastHour = nullptr;
+    std::array<QLabel*, 2> m_captions{};
+    ContactRates m_rates{};
 };
 
 }  // namespace tallyhawk

@@ -1,6 +1,7 @@
 // The main window's small dialogs and the program's icon.
 #include "app/qt/small_dialogs.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -9,30 +10,31 @@
 #include "app/qt/qt_conversions.h"
 
 namespace tallyhawk {
-
 void ShowMessage(QWidget* parent, const Message& message, bool russian) {
     QMessageBox box(QMessageBox::Warning, ToQString(MessageTitle(message, russian)),
                     ToQString(MessageText(message, russian)), QMessageBox::Ok, parent);
     box.exec();
 }
 
-bool ConfirmExit(QWidget* parent, bool russian) {
+bool ConfirmExit(QWidget* parent) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Tallyhawk"),
-                    russian ? QStringLiteral("Выйти из программы?") : QStringLiteral("Exit Tallyhawk?"),
+                    QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit Tallyhawk?"),
                     QMessageBox::NoButton, parent);
     // Cancel on the left, confirm on the right, whatever the platform's usual order.
-    box.addButton(russian ? QStringLiteral("Отмена") : QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    QPushButton* exit =
-        box.addButton(russian ? QStringLiteral("Выход") : QStringLiteral("Exit"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Cancel"), QMessageBox::RejectRole);
+    QPushButton* exit = box.addButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit"),
+                                      QMessageBox::AcceptRole);
     box.setDefaultButton(exit);
     box.exec();
     return box.clickedButton() == exit;
 }
 
 void ShowAbout(QWidget* parent) {
-    QMessageBox::about(parent, QStringLiteral("About Tallyhawk"),
-                       QStringLiteral("Tallyhawk 1.3\n\nA logging program for amateur-radio HF contests:\n"
-                                      "twenty contests, six bands, CW, Phone, RTTY and PSK."));
+    QMessageBox::about(
+        parent, QCoreApplication::translate("tallyhawk::SmallDialogs", "About Tallyhawk"),
+        QCoreApplication::translate("tallyhawk::SmallDialogs",
+                                    "Tallyhawk 1.3\n\nA logging program for amateur-radio HF contests:\n"
+                                    "twenty contests, six bands, CW, Phone, RTTY and PSK."));
 }
 
 QIcon TallyhawkIcon() {

@@ -13,7 +13,7 @@ namespace tallyhawk {
 void ShowMessage(QWidget* parent, const Message& message, bool russian);
 
 // True when the operator confirms leaving the program (the right-hand button).
-bool ConfirmExit(QWidget* parent, bool russian);
+bool ConfirmExit(QWidget* parent);
 
 void ShowAbout(QWidget* parent);
 

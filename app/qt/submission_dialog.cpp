@@ -16,20 +16,20 @@ namespace {
 
 // The label of each field, in the order of the settings; the text is translated where it is shown.
 const char* const kFieldLabels[] = {
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category operator"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category assisted"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category band"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category mode"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category power"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category station"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Category transmitter"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Email"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Grid locator"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Location"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Operators"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Soapbox"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Cabrillo contest"),
-    QT_TRANSLATE_NOOP("CSubmissionDialog", "Contest period"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Category operator"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Category assisted"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Category band"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Category mode"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Category power"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Category station"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Category transmitter"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Email"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Grid locator"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Location"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Operators"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Soapbox"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Cabrillo contest"),
+    QT_TRANSLATE_NOOP("tallyhawk::CSubmissionDialog", "Contest period"),
 };
 static_assert(std::size(kFieldLabels) == std::size(kSubmissionSettingFields));
 

@@ -19,6 +19,10 @@ public:
     void Show() { m_icon.show(); }
     void Remove() { m_icon.hide(); }
     bool Shown() const { return m_icon.isVisible(); }
+    const QMenu& Menu() const { return m_menu; }
+
+    // The menu's texts in the current language.
+    void Retranslate();
 
 signals:
     void restoreRequested();  // the icon clicked: the window comes back and the icon goes
@@ -30,6 +34,10 @@ signals:
 private:
     QSystemTrayIcon m_icon;
     QMenu m_menu;
+    QAction* m_about = nullptr;
+    QAction* m_show = nullptr;
+    QAction* m_settings = nullptr;
+    QAction* m_exit = nullptr;
 };
 
 }  // namespace tallyhawk

@@ -202,6 +202,9 @@ public:
 
     // The colours again from the store, after the colours dialog.
     void ReloadColors() { m_colors = LoadColors(m_settingsBackend); }
+    // The Language setting again from the store, after the configuration dialog: the messages follow it
+    // at once.
+    void ReloadLanguage() { m_settings.options.language = LoadLanguage(m_settingsBackend); }
 
     // A colour setting's value.
     std::int32_t ColorValue(ColorName setting) const { return m_colors[setting.Row()]; }

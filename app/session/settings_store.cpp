@@ -69,7 +69,7 @@ void LoadOptions(const SettingsBackend& backend, ProgramOptions& options) {
     ReadString(backend, setting::kDisk, options.callbookDrive);
     options.callbookDrive = CallbookDrive(options.callbookDrive, options.callbookType);
     options.hideToTray = ReadSettingFlag(backend, setting::kHideToTray);
-    options.language = ReadSettingFlag(backend, setting::kLanguage);
+    options.language = LoadLanguage(backend);
     options.checkConfigOnStart = ReadSettingFlag(backend, setting::kCheckConfigOnStart);
     options.onTop = ReadSettingFlag(backend, setting::kSetWindowOnTop);
 }
@@ -93,6 +93,8 @@ std::optional<std::string> ReadSetting(const SettingsBackend& backend, SettingNa
 std::int32_t ReadSettingNumber(const SettingsBackend& backend, SettingName name) {
     return backend.ReadInt(kSettingsGroup, name).value_or(0);
 }
+
+bool LoadLanguage(const SettingsBackend& backend) { return ReadSettingFlag(backend, setting::kLanguage); }
 
 bool ReadSettingFlag(const SettingsBackend& backend, SettingName name) { return ReadSettingNumber(backend, name) != 0; }
 

@@ -43,6 +43,9 @@ struct LoadedSettings {
 // nothing is read back. Otherwise each value that exists and fits its size is read.
 LoadedSettings LoadSettings(SettingsBackend& backend, const ClockReading& now);
 
+// The "Language" flag alone: Russian texts when on.
+bool LoadLanguage(const SettingsBackend& backend);
+
 using ColorSettings = std::array<std::int32_t, kColorDefinitions.size()>;
 
 // Every colour from its first-run default, overwritten by the stored values; a missing group is created.
