@@ -89,8 +89,9 @@ void CheckBeforeSending(benchmark::State& state) {
     const LoggerSession session = folder.Started();
     for (auto _ : state) {
         const SubmissionCheck check = session.CheckSubmission();
-        if (check.contacts != kContacts) state.SkipWithError("contacts missing");
-        state.counters["findings"] = static_cast<double>(check.findings.size());
+        // The log holds duplicates, so each run lists findings. No counter reports their number: the
+        // CSV output of ./run bench takes a counter only when every benchmark of the program has it.
+        if (check.contacts != kContacts || check.findings.empty()) state.SkipWithError("contacts or findings missing");
     }
 }
 
