@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/cli/command.h"
+#include "app/session/start_up_checks.h"
 #include "core/text.h"
 
 namespace tallyhawk::cli {
@@ -12,6 +13,9 @@ namespace {
 
 // The first empty field of a refused row, said the way the operator can fix it.
 std::string RefusalText(const LoggerSession& session) {
+    if (StationCallUnusable(session.Station().callsign)) {
+        return "the own call sign is not set: set it with 'tallyhawk-cli set Callsign=...'";
+    }
     const EntryForm& entry = session.CurrentScreen().entry;
     for (Field field : kEntryFields) {
         if (!TrimBlanks(entry[field]).empty()) continue;

@@ -34,7 +34,7 @@ constexpr std::array<const char*, kGridStyleIndex> kColorLabels = {
 
 }  // namespace
 
-CColorsDialog::CColorsDialog(SettingsBackend& store, QWidget* parent) : QDialog(parent), m_store(store) {
+CColorsDialog::CColorsDialog(SettingsBackend& store, QWidget* parent) : CSkinDialog(parent), m_store(store) {
     auto* layout = new QVBoxLayout(this);
     m_form = new QFormLayout;
     for (std::size_t i = 0; i < m_swatches.size(); ++i) {

@@ -8,11 +8,12 @@
 #include <QPushButton>
 #include <array>
 
+#include "app/qt/skin.h"
 #include "app/session/settings_dialogs.h"
 
 namespace tallyhawk {
 
-class CColorsDialog : public QDialog {
+class CColorsDialog : public CSkinDialog {
     Q_OBJECT
 public:
     explicit CColorsDialog(SettingsBackend& store, QWidget* parent = nullptr);

@@ -23,7 +23,7 @@ QCheckBox* AddMark(QFormLayout& form, const QString& name, bool on) {
 }  // namespace
 
 CConfigurationDialog::CConfigurationDialog(SettingsBackend& store, const ClockReading& now, QWidget* parent)
-    : QDialog(parent), m_store(store) {
+    : CSkinDialog(parent), m_store(store) {
     const ConfigurationDialogValues values = OpenConfigurationDialog(m_store, now);
     auto* layout = new QVBoxLayout(this);
     m_form = new QFormLayout;

@@ -9,11 +9,12 @@
 #include <QRadioButton>
 #include <array>
 
+#include "app/qt/skin.h"
 #include "app/session/settings_dialogs.h"
 
 namespace tallyhawk {
 
-class CConfigurationDialog : public QDialog {
+class CConfigurationDialog : public CSkinDialog {
     Q_OBJECT
 public:
     CConfigurationDialog(SettingsBackend& store, const ClockReading& now, QWidget* parent = nullptr);

@@ -27,7 +27,7 @@ QStringList BandTexts() {
 }  // namespace
 
 CContestDialog::CContestDialog(SettingsBackend& store, Clock clock, QWidget* parent)
-    : QDialog(parent), m_store(store), m_clock(std::move(clock)) {
+    : CSkinDialog(parent), m_store(store), m_clock(std::move(clock)) {
     const ContestDialogValues values = OpenContestDialog(m_store, m_clock());
     auto* layout = new QVBoxLayout(this);
     m_form = new QFormLayout;

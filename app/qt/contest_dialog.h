@@ -8,11 +8,12 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include "app/qt/skin.h"
 #include "app/session/settings_dialogs.h"
 
 namespace tallyhawk {
 
-class CContestDialog : public QDialog {
+class CContestDialog : public CSkinDialog {
     Q_OBJECT
 public:
     CContestDialog(SettingsBackend& store, Clock clock, QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
-// Opens the settings dialogs of the main window. Each writes the settings store; the contest setup and
-// configuration dialogs then send their settings message to the window, and after the colours dialog
-// the window takes its colours from the store again.
+// Opens the dialogs of the main window. The settings dialogs write the settings store; the contest
+// setup and configuration dialogs then send their settings message to the window, and after the colours
+// dialog the window takes its colours from the store again. The files dialog works on the session.
 #pragma once
 
 #include "app/qt/logger_dlg.h"
@@ -8,6 +8,7 @@
 
 namespace tallyhawk {
 
-void OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& store, const Clock& clock);
+// True when the dialog ended with OK.
+bool OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& store, const Clock& clock);
 
 }  // namespace tallyhawk

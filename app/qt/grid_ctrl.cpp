@@ -2,9 +2,65 @@
 #include "app/qt/grid_ctrl.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace tallyhawk {
+namespace {
+
+QColor Mix(const QColor& color, const QColor& with, double share) {
+    return QColor::fromRgbF(static_cast<float>(color.redF() * (1 - share) + with.redF() * share),
+                            static_cast<float>(color.greenF() * (1 - share) + with.greenF() * share),
+                            static_cast<float>(color.blueF() * (1 - share) + with.blueF() * share));
+}
+
+// Draws each cell itself: its background (or the selection colours), its text, and the edges the grid
+// style asks for.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(const CGridCtrl& grid) : QStyledItemDelegate(const_cast<CGridCtrl*>(&grid)), m_grid(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const GridColors& colors = m_grid.Colors();
+        const bool selected = index.row() > 0 && index.row() == m_grid.SelectedRow();
+        const QVariant background = index.data(Qt::BackgroundRole);
+        const QColor back = selected ? colors.selectedBack : background.value<QBrush>().color();
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        const QColor text = selected ? colors.selectedText : foreground.value<QBrush>().color();
+        painter->save();
+        painter->fillRect(option.rect, back.isValid() ? back : colors.back);
+        painter->setPen(text.isValid() ? text : colors.text);
+        painter->setFont(option.font);
+        const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        painter->drawText(option.rect.adjusted(3, 0, -3, 0), static_cast<int>(alignment),
+                          index.data(Qt::DisplayRole).toString());
+        DrawEdges(*painter, option.rect, back.isValid() ? back : colors.back);
+        painter->restore();
+    }
+
+private:
+    void DrawEdges(QPainter& painter, const QRect& cell, const QColor& back) const {
+        const GridStyle style = m_grid.Colors().style;
+        if (style == GridStyle::None) return;
+        const QColor dark = Mix(back, Qt::black, 0.5);
+        const QColor light = Mix(back, Qt::white, 0.55);
+        const QColor topLeft = style == GridStyle::Raised ? light : dark;
+        const QColor bottomRight = style == GridStyle::Raised ? dark : style == GridStyle::Inset ? light : dark;
+        painter.setPen(bottomRight);
+        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+        painter.drawLine(cell.topRight(), cell.bottomRight());
+        if (style == GridStyle::Flat) return;  // one line between neighbours
+        painter.setPen(topLeft);
+        painter.drawLine(cell.topLeft(), cell.topRight());
+        painter.drawLine(cell.topLeft(), cell.bottomLeft());
+    }
+
+    const CGridCtrl& m_grid;
+};
+
+}  // namespace
 
 CGridCtrl::CGridCtrl(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->hide();
@@ -18,6 +74,8 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableWidget(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
+    setShowGrid(false);  // the cell delegate draws the lines of the grid style
+    setItemDelegate(new CellDelegate(*this));
     SetFontPixelSize(11);  // the column widths are those of a small grid font
 }
 
@@ -29,11 +87,11 @@ void CGridCtrl::SetFontPixelSize(int pixels) {
 
 void CGridCtrl::SetColors(const GridColors& colors) {
     m_colors = colors;
-    setShowGrid(colors.style != 0);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, colors.back);
     palette.setColor(QPalette::Text, colors.text);
     setPalette(palette);
+    viewport()->update();
 }
 
 void CGridCtrl::SetLayout(const std::vector<int>& widths, int visibleRows) {
@@ -64,6 +122,7 @@ QTableWidgetItem* CGridCtrl::Cell(int row, int column) {
 }
 
 void CGridCtrl::ShowRows(const std::vector<std::vector<QString>>& rows, bool centred) {
+    m_selectedRow = -1;
     setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < rowCount(); ++row) {
         const auto& cells = rows[static_cast<std::size_t>(row)];
@@ -83,6 +142,11 @@ void CGridCtrl::SetCellBackground(int row, int column, const QColor& color) {
     if (row < rowCount() && column < columnCount()) Cell(row, column)->setBackground(color);
 }
 
+void CGridCtrl::SelectRow(int row) {
+    m_selectedRow = row;
+    viewport()->update();
+}
+
 QString CGridCtrl::CellText(int row, int column) const {
     const QTableWidgetItem* cell = item(row, column);
     return cell ? cell->text() : QString();
@@ -91,6 +155,17 @@ QString CGridCtrl::CellText(int row, int column) const {
 QColor CGridCtrl::CellBackground(int row, int column) const {
     const QTableWidgetItem* cell = item(row, column);
     return cell ? cell->background().color() : QColor();
+}
+
+Qt::Alignment CGridCtrl::CellAlignment(int row, int column) const {
+    const QTableWidgetItem* cell = item(row, column);
+    return cell ? Qt::Alignment(cell->textAlignment()) : Qt::Alignment();
+}
+
+void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int row = rowAt(event->position().toPoint().y());
+    if (row > 0) emit rowDoubleClicked(row);
+    event->accept();
 }
 
 }  // namespace tallyhawk

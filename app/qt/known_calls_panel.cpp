@@ -1,6 +1,7 @@
 // CKnownCallsPanel: two wrapping lists of calls under small captions.
 #include "app/qt/known_calls_panel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -56,7 +57,7 @@ CKnownCallsPanel::CKnownCallsPanel(QWidget* parent) : QWidget(parent) {
     m_partialCaption = MakeCaption(this, QString());
     layout->addWidget(m_partialCaption);
     layout->addWidget(m_partial);
-    layout->addWidget(MakeCaption(this, QStringLiteral("N+1")));
+    layout->addWidget(MakeCaption(this, tr("N+1")));
     layout->addWidget(m_near);
     layout->addStretch(1);
     m_partialCaption->setText(tr("Check partial"));
@@ -76,15 +77,22 @@ void CKnownCallsPanel::SetColors(const QColor& back, const QColor& text, const Q
         palette.setColor(QPalette::Base, back);
         palette.setColor(QPalette::Text, text);
         list->setPalette(palette);
+        list->clear();
     }
+    // The items carry their colours: the next Show fills the lists again.
+    m_shownPartial.clear();
+    m_shownNear.clear();
 }
 
 void CKnownCallsPanel::Show(const CallMatches& matches) {
-    Fill(*m_partial, matches.partial);
-    Fill(*m_near, matches.nearby);
+    Fill(*m_partial, m_shownPartial, matches.partial);
+    Fill(*m_near, m_shownNear, matches.nearby);
 }
 
-void CKnownCallsPanel::Fill(QListWidget& list, const std::vector<KnownCall>& calls) {
+void CKnownCallsPanel::Fill(QListWidget& list, std::vector<KnownCall>& shown,
+                            const std::vector<KnownCall>& calls) {
+    if (calls == shown) return;
+    shown = calls;
     list.clear();
     for (const KnownCall& known : calls) {
         auto* item = new QListWidgetItem(ToQString(known.call), &list);

@@ -26,12 +26,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void Fill(QListWidget& list, const std::vector<KnownCall>& calls);
+    // Refills `list` only when `calls` differ from what it shows (`shown`): the lists are drawn again
+    // on every keystroke in any field.
+    void Fill(QListWidget& list, std::vector<KnownCall>& shown, const std::vector<KnownCall>& calls);
 
     QLabel* m_partialCaption = nullptr;
     QListWidget* m_partial = nullptr;
     QListWidget* m_near = nullptr;
     QColor m_back, m_text, m_workedBack;
+    std::vector<KnownCall> m_shownPartial, m_shownNear;
 };
 
 }  // namespace tallyhawk

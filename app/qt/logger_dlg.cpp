@@ -1,15 +1,15 @@
-// CLoggerDlg: the main window's life, its keys and its handlers; each handler is one session call,
-// then the screen is drawn again and the effects played.
+// CLoggerDlg: the main window's life and its handlers; each handler is one session call, then the
+// screen is drawn again and the effects played.
 #include "app/qt/logger_dlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QTimer>
-#include <QUrl>
 
+#include "app/qt/about_box.h"
 #include "app/qt/language.h"
+#include "app/qt/qso_edit_dialog.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
 
@@ -27,26 +27,32 @@ void CLoggerDlg::ConnectParts() {
     connect(m_entryRow, &CEntryRow::fieldEntered, this, &CLoggerDlg::OnFieldEntered);
     connect(m_entryRow, &CEntryRow::fieldLeft, this, &CLoggerDlg::OnFieldLeft);
     connect(m_buttons, &CButtonBar::pressed, this, &CLoggerDlg::OnButton);
+    connect(m_logView, &CGridCtrl::rowDoubleClicked, this, &CLoggerDlg::EditContact);
     connect(&m_server, &CSettingsServer::messageReceived, this, &CLoggerDlg::ApplySettingsMessage);
     connect(m_tray, &CTrayIcon::restoreRequested, this, &CLoggerDlg::RestoreWindow);
     connect(m_tray, &CTrayIcon::showRequested, this, &CLoggerDlg::RestoreWindow);
-    connect(m_tray, &CTrayIcon::aboutRequested, this, [this] { ShowAbout(this); });
+    connect(m_tray, &CTrayIcon::aboutRequested, this, [this] { CAboutBox(this).exec(); });
     connect(m_tray, &CTrayIcon::settingsRequested, this, [this] { OpenDialog(Dialog::Configuration); });
     connect(m_tray, &CTrayIcon::exitRequested, this, &CLoggerDlg::RequestExit);
 }
 
 void CLoggerDlg::Start() {
-    const Effects effects = m_session.Start();
+    Effects effects = m_session.Start();
+    if (m_session.StationCallMissing() && openDialog) {
+        (void)openDialog(Dialog::Personal);
+        effects = m_session.PersonalDialogClosed().value_or(effects);
+    }
     ApplyColors();
-    m_entryRow->SetMaxLengths(m_session.EntryRowRules());
+    ApplyContest();
     ApplyLanguageSetting();
+    Play(effects);  // the missing data folder
     ApplyOnTop();
     m_listening = m_server.Listen();
     if (!m_listening) ShowNote(QT_TR_NOOP("Settings messages are not received: %1"), m_server.ErrorText());
+    if (m_session.Options().checkConfigOnStart) OpenDialog(Dialog::Configuration);
     m_utcClock->Tick();  // with the time shift just loaded
     Render();
     FollowFocus();
-    Play(effects);
     // MASTER.SCP is read once the window is up, so the first typed call does not wait for it.
     QTimer::singleShot(0, this, [this] { m_session.KnownCalls(); });
 }
@@ -90,13 +96,14 @@ void CLoggerDlg::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void CLoggerDlg::Redraw() { Render(); }
-
 void CLoggerDlg::ReloadColors() {
     m_session.ReloadColors();
     ApplyColors();
     Render();
 }
+
+// The entry row's length limits follow the contest (and the operator's country) the session holds.
+void CLoggerDlg::ApplyContest() { m_entryRow->SetMaxLengths(m_session.EntryRowRules()); }
 
 void CLoggerDlg::ApplyOnTop() {
     const bool onTop = m_session.Options().onTop;
@@ -109,16 +116,19 @@ void CLoggerDlg::ApplyOnTop() {
 
 void CLoggerDlg::FollowFocus() { m_entryRow->FocusField(m_session.CurrentScreen().focus); }
 
+// An incomplete row with date, band or mode missing opens the configuration dialog, and its warning
+// sounds once the dialog has closed.
 void CLoggerDlg::Play(const Effects& effects) {
-    for (const Sound sound : effects.sounds) m_sounds.Play(sound);
     for (const Message& message : effects.messages) ShowMessage(this, message, m_session.Russian());
     for (const Message& note : effects.notes) ShowSessionNote(note);
     if (effects.dialog) OpenDialog(*effects.dialog);
+    for (const Sound sound : effects.sounds) m_sounds.Play(sound);
 }
 
 void CLoggerDlg::ApplySettingsMessage(const QString& text) {
     m_session.ApplySettingsMessage(ToStdString(text));
     ApplyOnTop();
+    ApplyContest();
     Render();
 }
 
@@ -149,6 +159,11 @@ void CLoggerDlg::OnFieldEntered(Field field) {
     }
     Render();
     FollowFocus();
+    if (m_session.CurrentScreen().focus != Field::Time) return;
+    // A time typed by hand goes on from its end: Tab selects nothing here.
+    QLineEdit* time = m_entryRow->Edit(Field::Time);
+    time->deselect();
+    time->end(false);
 }
 
 void CLoggerDlg::OnFieldLeft(Field field) {
@@ -182,7 +197,8 @@ void CLoggerDlg::OnButton(Button button) {
         case Button::Config:
             return OpenDialog(Dialog::Configuration);
         case Button::About:
-            return ShowAbout(this);
+            CAboutBox(this).exec();
+            return;
         case Button::Hide:
             return HideWindow();
         case Button::Close:
@@ -218,81 +234,45 @@ void CLoggerDlg::ScrollLogView(LogViewKey key) {
 }
 
 void CLoggerDlg::OpenDialog(Dialog dialog) {
-    if (openDialog) return openDialog(dialog);
-    ShowNote(QT_TR_NOOP("This dialog is not available here: set the values with tallyhawk-cli set."));
+    if (!openDialog)
+        return ShowNote(
+            QT_TR_NOOP("This dialog is not available here: set the values with tallyhawk-cli set."));
+    const bool accepted = openDialog(dialog);
+    if (dialog == Dialog::Personal) AfterPersonalDialog(accepted);
+    FollowFocus();  // the keyboard goes back to the entry row
 }
 
-// The keys of the main window. Esc and Enter are used up; the others are also processed as usual.
-CLoggerDlg::KeyUse CLoggerDlg::FilterKey(int key) {
-    switch (key) {
-        case Qt::Key_Escape:
-            return KeyUse::UsedUp;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            SaveContact();
-            return KeyUse::UsedUp;
-        case Qt::Key_Up:
-            ScrollLogView(LogViewKey::Up);
-            break;
-        case Qt::Key_Down:
-            ScrollLogView(LogViewKey::Down);
-            break;
-        case Qt::Key_PageUp:
-            ScrollLogView(LogViewKey::PageUp);
-            break;
-        case Qt::Key_PageDown:
-            ScrollLogView(LogViewKey::PageDown);
-            break;
-        case Qt::Key_Home:
-            ScrollLogView(LogViewKey::Home);
-            break;
-        case Qt::Key_End:
-            ScrollLogView(LogViewKey::End);
-            break;
-        case Qt::Key_F1:
-            QDesktopServices::openUrl(
-                QUrl::fromLocalFile(ToQString(m_session.Folder().Path("Tallyhawk.hlp").string())));
-            break;
-        case Qt::Key_F2:
-            ReloadContestLog();
-            break;
-        case Qt::Key_F3:
-            OpenDialog(Dialog::Colors);
-            break;
-        case Qt::Key_F4:
-            OpenDialog(Dialog::Personal);
-            break;
-        case Qt::Key_F5:
-            OpenDialog(Dialog::ContestSetup);
-            break;
-        case Qt::Key_F6:
-            OpenDialog(Dialog::Files);
-            break;
-        case Qt::Key_F7:
-            OpenDialog(Dialog::Configuration);
-            break;
-        case Qt::Key_F8:
-            OpenDialog(Dialog::AfterContest);
-            break;
-        default:
-            return KeyUse::NotACommand;
+// A station that had no call takes the new one at once; any other change waits for the next start.
+void CLoggerDlg::AfterPersonalDialog(bool accepted) {
+    if (const auto restarted = m_session.PersonalDialogClosed()) {
+        ApplyColors();
+        ApplyContest();
+        Render();
+        FollowFocus();
+        Play(*restarted);
+    } else if (accepted) {
+        ShowNote(QT_TR_NOOP("The station data take effect at the next start."));
     }
-    return KeyUse::AlsoProcessed;
 }
 
-// Keys typed in an entry field. Home and End also move its caret; the other commands mean nothing to a
-// field, and are kept from going on to the window, which would run them a second time.
-bool CLoggerDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    const KeyUse use = FilterKey(key);
-    if (use == KeyUse::NotACommand) return QWidget::eventFilter(watched, event);
-    return use == KeyUse::UsedUp || (key != Qt::Key_Home && key != Qt::Key_End);
+// A double click on a log-view row: the row is selected while its contact is edited, and the view
+// shows the last contacts again afterwards, whatever the editor did.
+void CLoggerDlg::EditContact(int row) {
+    m_logView->SelectRow(row);
+    if (const auto opened = m_session.OpenContactEditorAtRow(static_cast<std::size_t>(row - 1))) {
+        CQsoEditDialog editor(m_session, *opened, this);
+        if (editor.exec() == QDialog::Accepted && editor.Result()) ShowEditOutcome(*editor.Result());
+    }
+    m_session.ContactEditorClosed();
+    Render();
+    FollowFocus();
 }
 
-// Keys that reach the window while no entry field has the focus.
-void CLoggerDlg::keyPressEvent(QKeyEvent* event) {
-    if (FilterKey(event->key()) == KeyUse::NotACommand) QWidget::keyPressEvent(event);
+void CLoggerDlg::ShowEditOutcome(const ContactEditResult& result) {
+    for (const auto& path : result.notWritten) {
+        ShowMessage(this, FileNotWrittenMessage(path.string()), m_session.Russian());
+    }
+    if (result.advice) ShowMessage(this, *result.advice, m_session.Russian());
 }
 
 void CLoggerDlg::HideWindow() {
@@ -311,7 +291,11 @@ void CLoggerDlg::RestoreWindow() {
 }
 
 void CLoggerDlg::RequestExit() {
-    if (!ConfirmExit(this)) return;
+    if (ConfirmExit(this)) ExitWithoutQuestion();
+}
+
+void CLoggerDlg::ExitWithoutQuestion() {
+    if (m_exitConfirmed) return;
     m_exitConfirmed = true;
     m_tray->Remove();
     close();
@@ -327,5 +311,10 @@ void CLoggerDlg::closeEvent(QCloseEvent* event) {
         event->ignore();
     }
 }
+
+void CLoggerDlg::paintEvent(QPaintEvent*) { PaintSkin(*this); }
+void CLoggerDlg::mousePressEvent(QMouseEvent* event) { m_drag.Press(*this, *event); }
+void CLoggerDlg::mouseMoveEvent(QMouseEvent* event) { m_drag.Move(*this, *event); }
+void CLoggerDlg::mouseReleaseEvent(QMouseEvent*) { m_drag.Release(*this); }
 
 }  // namespace tallyhawk

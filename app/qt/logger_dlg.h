@@ -13,6 +13,7 @@
 #include "app/qt/known_calls_panel.h"
 #include "app/qt/rate_panel.h"
 #include "app/qt/settings_server.h"
+#include "app/qt/skin.h"
 #include "app/qt/sound_player.h"
 #include "app/qt/tray_icon.h"
 #include "app/qt/utc_clock.h"
@@ -25,12 +26,14 @@ class CLoggerDlg : public QWidget {
 public:
     CLoggerDlg(LoggerSession& session, Clock clock, QWidget* parent = nullptr);
 
-    // Start-up: the session's start, then the views, the exchange fields and the settings message
-    // server. Start-up warnings are shown as message boxes.
+    // Start-up, before the window shows: the session's start (after the personal dialog when the own
+    // call is missing), its warnings, the top-most state, the settings message server, the
+    // configuration dialog when the settings ask for it, then the views.
     void Start();
 
-    // Opens one of the settings dialogs; `openDialog` is how the front end provides them.
-    std::function<void(Dialog)> openDialog;
+    // Opens one of the dialogs and says whether it ended with OK; `openDialog` is how the front end
+    // provides them.
+    std::function<bool(Dialog)> openDialog;
 
     // The parts a test or the dialogs look at.
     LoggerSession& Session() { return m_session; }
@@ -64,6 +67,14 @@ public:
     // Draws the session's screen again, after an operation of a dialog changed it.
     void Redraw();
 
+    // Leaves without the question: the desktop session is ending, and every contact is on disk already.
+    void ExitWithoutQuestion();
+    bool ExitConfirmed() const { return m_exitConfirmed; }
+    // The contest banner shown: the contest's name, for tests and screen readers.
+    QString BannerName() const;
+    // The user manual, docs/manual/index.html of the program folder, in the desktop's browser.
+    void OpenManual();
+
 signals:
     // The operator confirmed the exit (Close button or the tray menu's "Exit").
     void exitConfirmed();
@@ -72,6 +83,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -80,8 +95,11 @@ private:
     void ApplyLanguageSetting();
     void ConnectParts();
     void ApplyColors();
+    void ApplyContest();
     void ApplyOnTop();
     void Render();
+    void ShowBanner();
+    void ShowStatus();
     void FollowFocus();
     void Play(const Effects& effects);
     enum class KeyUse { NotACommand, UsedUp, AlsoProcessed };
@@ -99,13 +117,18 @@ private:
     void RestoreWindow();
     void RequestExit();
     void OpenDialog(Dialog dialog);
+    void AfterPersonalDialog(bool accepted);
+    void EditContact(int row);
+    void ShowEditOutcome(const ContactEditResult& result);
 
     LoggerSession& m_session;
     Clock m_clock;
     CSoundPlayer m_sounds;
     CSettingsServer m_server;
+    CBackgroundDrag m_drag;
     CTrayIcon* m_tray = nullptr;
     QLabel* m_banner = nullptr;
+    std::string m_bannerCode;  // the contest whose banner is shown
     CUtcClock* m_utcClock = nullptr;
     QLabel* m_progressLabel = nullptr;
     CGridCtrl* m_logView = nullptr;

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 
 #include "app/qt/logger_dlg.h"
+#include "app/qt/pictures.h"
 #include "app/qt/qt_conversions.h"
-#include "app/qt/small_dialogs.h"
 #include "app/qt/views.h"
 #include "scoring/contest_table.h"
 
@@ -23,6 +23,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, int pixelSize, bool bold
     return label;
 }
 
+// A font of this height whose average character has this width (the narrow label fonts of the window).
+QFont FontOfWidth(int pixelHeight, int characterWidth) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelHeight);
+    font.setBold(true);
+    const qreal natural = QFontMetricsF(font).averageCharWidth();
+    if (natural > 0) font.setStretch(std::clamp(static_cast<int>(100 * characterWidth / natural), 50, 200));
+    return font;
+}
+
 void SetTextColor(QWidget& widget, const QColor& color) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::WindowText, color);
@@ -34,9 +44,9 @@ void SetTextColor(QWidget& widget, const QColor& color) {
 void CLoggerDlg::BuildLayout() {
     setWindowTitle(QStringLiteral("Tallyhawk"));
     setWindowIcon(TallyhawkIcon());
-    setAutoFillBackground(true);
 
     m_banner = MakeLabel(this, "banner", 22, true);
+    m_banner->setFixedSize(kBannerSize);
     m_utcClock = new CUtcClock(
         m_clock, [this] { return m_session.Setup().timeShiftMinutes; }, this);
     m_utcClock->setObjectName("utcClock");
@@ -47,7 +57,7 @@ void CLoggerDlg::BuildLayout() {
     m_progressLabel->setMinimumWidth(60);
     m_progressLabel->setAutoFillBackground(true);
     auto* utcCaption = MakeLabel(this, "utcCaption", 14);
-    utcCaption->setText(QStringLiteral("UTC"));
+    utcCaption->setText(tr("UTC"));
     auto* top = new QHBoxLayout;
     top->addWidget(m_banner);
     top->addStretch(1);
@@ -119,7 +129,7 @@ void CLoggerDlg::BuildLayout() {
     m_tray = new CTrayIcon(TallyhawkIcon(), this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setContentsMargins(22, 16, 22, 16);
     layout->setSpacing(8);
     layout->addLayout(top);
     layout->addLayout(views);
@@ -144,9 +154,32 @@ void CLoggerDlg::ApplyColors() {
     m_knownCalls->SetColors(grid.back, grid.text, ColorSetting(m_session, color::kGridBackColorWorked));
 }
 
+QString CLoggerDlg::BannerName() const { return m_banner->accessibleName(); }
+
+// A contest without a banner leaves the one shown.
+void CLoggerDlg::ShowBanner() {
+    const std::string& code = m_session.Setup().contest;
+    if (code == m_bannerCode) return;
+    m_bannerCode = code;
+    if (const auto banner = ContestBanner(code)) {
+        m_banner->setPixmap(*banner);
+        m_banner->setAccessibleName(ToQString(ContestListNameForCode(code)));
+    }
+}
+
+// The worked-before alarm is drawn larger than the multiplier status.
+void CLoggerDlg::ShowStatus() {
+    const auto& status = m_session.CurrentScreen().status;
+    m_statusLabel->setText(ToQString(status.text));
+    SetTextColor(*m_statusLabel, ColorSetting(m_session, status.color));
+    m_statusLabel->setFont(status.font == StatusFont::Alarm ? FontOfWidth(14, 6) : FontOfWidth(12, 5));
+}
+
+void CLoggerDlg::Redraw() { Render(); }
+
 void CLoggerDlg::Render() {
     const Screen& screen = m_session.CurrentScreen();
-    m_banner->setText(ToQString(ContestListNameForCode(m_session.Setup().contest)));
+    ShowBanner();
     m_entryRow->ShowEntry(screen.entry);
     ShowLogView(*m_logView, m_session);
     ShowLookupView(*m_lookupView, m_session);
@@ -155,11 +188,7 @@ void CLoggerDlg::Render() {
     m_scoreLabel->setText(ToQString(screen.scoreLabel));
     m_rates->Show(screen.rates);
     m_knownCalls->Show(screen.knownCalls);
-    m_statusLabel->setText(ToQString(screen.status.text));
-    SetTextColor(*m_statusLabel, ColorSetting(m_session, screen.status.color));
-    QFont statusFont = m_statusLabel->font();
-    statusFont.setPixelSize(screen.status.font == StatusFont::Alarm ? 18 : 14);
-    m_statusLabel->setFont(statusFont);
+    ShowStatus();
     for (std::size_t row = 0; row < m_infoValues.size(); ++row) {
         m_infoCaptions[row]->setText(ToQString(screen.callInfo[row].caption));
         m_infoValues[row]->setText(ToQString(screen.callInfo[row].value));

@@ -15,7 +15,7 @@ std::size_t AddressLineLimit() { return (SettingTextLimit(setting::kAddress) - 3
 
 }  // namespace
 
-CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : QDialog(parent), m_store(store) {
+CPersonalDialog::CPersonalDialog(SettingsBackend& store, QWidget* parent) : CSkinDialog(parent), m_store(store) {
     const PersonalDialogValues values = OpenPersonalDialog(m_store);
     auto* layout = new QVBoxLayout(this);
     m_form = new QFormLayout;

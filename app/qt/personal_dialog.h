@@ -7,11 +7,12 @@
 #include <QLineEdit>
 #include <array>
 
+#include "app/qt/skin.h"
 #include "app/session/settings_dialogs.h"
 
 namespace tallyhawk {
 
-class CPersonalDialog : public QDialog {
+class CPersonalDialog : public CSkinDialog {
     Q_OBJECT
 public:
     explicit CPersonalDialog(SettingsBackend& store, QWidget* parent = nullptr);

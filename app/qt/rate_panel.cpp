@@ -1,6 +1,7 @@
 // CRatePanel: two captions and their rates.
 #include "app/qt/rate_panel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 

@@ -1,58 +1,51 @@
-// The main window's small dialogs and the program's icon.
+// The main window's small dialogs.
 #include "app/qt/small_dialogs.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "app/qt/qt_conversions.h"
+#include "app/qt/skin.h"
 
 namespace tallyhawk {
+
 void ShowMessage(QWidget* parent, const Message& message, bool russian) {
     QMessageBox box(QMessageBox::Warning, ToQString(MessageTitle(message, russian)),
                     ToQString(MessageText(message, russian)), QMessageBox::Ok, parent);
     box.exec();
 }
 
+// Cancel on the left, confirm on the right, whatever the platform's usual order of buttons.
 bool ConfirmExit(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Tallyhawk"),
-                    QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit Tallyhawk?"),
-                    QMessageBox::NoButton, parent);
-    // Cancel on the left, confirm on the right, whatever the platform's usual order.
-    box.addButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Cancel"), QMessageBox::RejectRole);
-    QPushButton* exit = box.addButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit"),
-                                      QMessageBox::AcceptRole);
-    box.setDefaultButton(exit);
-    box.exec();
-    return box.clickedButton() == exit;
-}
-
-void ShowAbout(QWidget* parent) {
-    QMessageBox::about(
-        parent, QCoreApplication::translate("tallyhawk::SmallDialogs", "About Tallyhawk"),
-        QCoreApplication::translate("tallyhawk::SmallDialogs",
-                                    "Tallyhawk 1.3\n\nA logging program for amateur-radio HF contests:\n"
-                                    "twenty contests, six bands, CW, Phone, RTTY and PSK."));
-}
-
-QIcon TallyhawkIcon() {
-    constexpr int kSize = 64;
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(kSkinColor);
-    painter.setPen(QPen(QColor(0, 0, 50), 3));
-    painter.drawRoundedRect(QRectF(2, 2, kSize - 4, kSize - 4), 14, 14);
-    QFont font = painter.font();
+    CSkinDialog box(parent);
+    box.setObjectName(QStringLiteral("exitConfirmation"));
+    box.setWindowTitle(QStringLiteral("Tallyhawk"));
+    auto* layout = new QVBoxLayout(&box);
+    layout->setContentsMargins(24, 16, 24, 14);
+    layout->setSpacing(14);
+    auto* question =
+        new QLabel(QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit Tallyhawk?"), &box);
+    QFont font = question->font();
+    font.setPixelSize(15);
     font.setBold(true);
-    font.setPixelSize(44);
-    painter.setFont(font);
-    painter.setPen(QColor(255, 255, 0));
-    painter.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, QStringLiteral("T"));
-    return QIcon(pixmap);
+    question->setFont(font);
+    question->setAlignment(Qt::AlignCenter);
+    layout->addWidget(question);
+    auto* buttons = new QHBoxLayout;
+    auto* cancel = new QPushButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Cancel"), &box);
+    auto* exit = new QPushButton(QCoreApplication::translate("tallyhawk::SmallDialogs", "Exit"), &box);
+    exit->setDefault(true);
+    QObject::connect(cancel, &QPushButton::clicked, &box, &QDialog::reject);
+    QObject::connect(exit, &QPushButton::clicked, &box, &QDialog::accept);
+    buttons->addWidget(cancel);
+    buttons->addSpacing(24);
+    buttons->addWidget(exit);
+    layout->addLayout(buttons);
+    return box.exec() == QDialog::Accepted;
 }
 
 }  // namespace tallyhawk

@@ -1,6 +1,8 @@
 // The three grids of the main window filled from the session's screen.
 #include "app/qt/views.h"
 
+#include <algorithm>
+
 #include "app/qt/qt_conversions.h"
 #include "database/call_history.h"
 
@@ -48,7 +50,9 @@ GridColors GridColorsOf(const LoggerSession& session) {
         .text = ColorSetting(session, color::kGridTextColor),
         .fixedBack = ColorSetting(session, color::kGridBackColorFix),
         .fixedText = ColorSetting(session, color::kGridTextColorFix),
-        .style = session.ColorValue(color::kGridStyle),
+        .selectedBack = ColorSetting(session, color::kGridBackColorSel),
+        .selectedText = ColorSetting(session, color::kGridTextColorSel),
+        .style = static_cast<GridStyle>(std::clamp(session.ColorValue(color::kGridStyle), 0, 3)),
     };
 }
 
@@ -65,7 +69,7 @@ void ShowLogView(CGridCtrl& grid, const LoggerSession& session) {
     const LogViewRows& rows = session.CurrentScreen().logView;
     std::vector<std::vector<QString>> cells{Headers(kLogViewColumns)};
     for (const LogViewRow& row : rows) cells.push_back(RowOf(row.cells));
-    grid.ShowRows(cells);
+    grid.ShowRows(cells, true);
     for (std::size_t row = 0; row < rows.size(); ++row) {
         grid.SetCellBackground(static_cast<int>(row) + 1, kLogCallColumn,
                                ColorSetting(session, rows[row].callColor));
@@ -77,7 +81,7 @@ void ShowLookupView(CGridCtrl& grid, const LoggerSession& session) {
     std::vector<std::vector<QString>> cells{Headers(kLookupViewColumns)};
     for (const LookupRow& row : history) cells.push_back(RowOf(row));
     cells.resize(std::max(cells.size(), LookupViewRowCount(history.size())));
-    grid.ShowRows(cells);
+    grid.ShowRows(cells, true);
 }
 
 void ShowScoreGrid(CGridCtrl& grid, const LoggerSession& session) {
@@ -85,7 +89,13 @@ void ShowScoreGrid(CGridCtrl& grid, const LoggerSession& session) {
     std::size_t columns = score.columnWidths.size();
     for (const ScoreRow& row : score.rows) columns = std::max(columns, row.cells.size());
     std::vector<int> widths = score.columnWidths;
-    widths.resize(columns, kScoreColumnWidth);
+    // A column without a width of its own is as wide as its header needs.
+    for (std::size_t column = widths.size(); column < columns; ++column) {
+        const bool headed = !score.rows.empty() && column < score.rows.front().cells.size();
+        const int header =
+            headed ? grid.fontMetrics().horizontalAdvance(ToQString(score.rows.front().cells[column])) : 0;
+        widths.push_back(std::max(kScoreColumnWidth, header + 10));
+    }
     grid.SetLayout(widths, kScoreVisibleRows);
     std::vector<std::vector<QString>> cells;
     for (const ScoreRow& row : score.rows) cells.push_back(RowOf(row.cells));

@@ -2,6 +2,7 @@
 #include "app/session/logger_session.h"
 
 #include "app/session/settings_message.h"
+#include "app/session/start_up_checks.h"
 #include "app/session/time_field.h"
 #include "core/mode.h"
 #include "core/text.h"
@@ -37,6 +38,13 @@ Effects LoggerSession::StartWithoutContest() {
     LoadCallsignData();
     m_entryRules = EntryRulesFor(m_settings.setup.contest, m_ownCountryPrefix);
     return effects;
+}
+
+bool LoggerSession::StationCallMissing() const { return tallyhawk::StationCallMissing(m_settings.station.callsign); }
+
+std::optional<Effects> LoggerSession::PersonalDialogClosed() {
+    if (!StationCallMissing()) return std::nullopt;
+    return Start();
 }
 
 FieldEdit LoggerSession::SetFieldText(Field field, std::string_view text, std::size_t caret) {
@@ -106,6 +114,7 @@ Effects LoggerSession::SaveContact() {
                                     &qso.exchangeReceived}) {
         if (text->empty()) return RefuseIncompleteRow();
     }
+    if (StationCallUnusable(m_settings.station.callsign)) return RefuseWithoutStationCall();
     const auto logPath = m_folder.ContestLogPath(m_settings.station.callsign);
     // Checked before the statistics learn of the contact, so that a log that cannot be written
     // (read-only folder, full disk, file-size limit) leaves every count as it was.
@@ -165,6 +174,14 @@ Effects LoggerSession::RefuseIncompleteRow() {
     if (empty(Field::ExchangeSent)) m_screen.focus = Field::ExchangeSent;
     if (empty(Field::ExchangeReceived)) m_screen.focus = Field::ExchangeReceived;
     SetFocus(m_screen.focus);  // an exchange field hands the focus back while the call is empty
+    effects.sounds.push_back(Sound::IncompleteRow);
+    return effects;
+}
+
+// Without an own call the log would have no name (".cbr") and its lines no sender.
+Effects LoggerSession::RefuseWithoutStationCall() {
+    Effects effects;
+    effects.dialog = Dialog::Personal;
     effects.sounds.push_back(Sound::IncompleteRow);
     return effects;
 }

@@ -93,7 +93,16 @@ public:
     // of Start but the log view and the score, so that it writes nothing into the program folder.
     Effects StartWithoutContest();
 
-    // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound.
+    // Whether the personal dialog opens before the window shows: the own call is shorter than 3
+    // characters or the default "UNKNOWN".
+    bool StationCallMissing() const;
+    // After the personal dialog: a station whose call was missing starts again with the stored settings
+    // (nothing can have been logged under it), and the start-up effects are returned; any other change of
+    // the profile takes effect at the next start.
+    std::optional<Effects> PersonalDialogClosed();
+
+    // Logs the entry row as one contact, or answers an incomplete row with focus moves and a sound. A
+    // station without a usable own call logs nothing and asks for the personal dialog.
     Effects SaveContact();
 
     // Rebuilds the contest index and the statistics from the contest log after checking its columns.
@@ -172,9 +181,19 @@ public:
     // and gives the dialog's fields; nothing when the row holds no contact. On a refused OK the dialog
     // refills its fields from EditorFields().
     std::optional<EditTransfer> OpenContactEditor(std::size_t number) const;
+    // A double click on log-view row `row` (0: the first under the header) opens the editor on the
+    // contact that row shows.
+    std::optional<EditTransfer> OpenContactEditorAtRow(std::size_t row) const;
     std::optional<EditTransfer> EditorFields() const;
+    // What the editor's exchange fields take in the contest set now.
+    EditorExchangeRule EditorExchange() const;
     ContactEditResult SaveEditedContact(const EditTransfer& typed);
     ContactEditResult DeleteContact(std::size_t number);
+    // The delete question answered with Cancel: nothing is removed, yet the editor closes as after a
+    // change, with the reload advice.
+    ContactEditResult DeleteDeclined() const;
+    // The editor closed, whatever it did: the log view shows the last contacts again.
+    void ContactEditorClosed();
 
     const Screen& CurrentScreen() const { return m_screen; }
     const ContestSetup& Setup() const { return m_settings.setup; }
@@ -245,6 +264,7 @@ private:
 
     void RepairTimeField();
     Effects RefuseIncompleteRow();
+    Effects RefuseWithoutStationCall();
     QsoRecord MakeQsoRecord() const;
     bool WriteLogLine(const QsoRecord& qso) const;
     std::uintmax_t LogBytesFor(const QsoRecord& qso, const std::filesystem::path& logPath) const;

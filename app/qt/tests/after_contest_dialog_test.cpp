@@ -105,7 +105,10 @@ void AfterContestDialogTest::OpenWindow(const std::vector<std::string>& calls) {
 void AfterContestDialogTest::F8OpensTheDialog() {
     OpenWindow({});
     std::optional<Dialog> opened;
-    m_window->openDialog = [&opened](Dialog dialog) { opened = dialog; };
+    m_window->openDialog = [&opened](Dialog dialog) {
+        opened = dialog;
+        return false;
+    };
     QTest::keyClick(m_window->EntryRow().Edit(Field::Call), Qt::Key_F8);
     QCOMPARE(opened == Dialog::AfterContest, true);
 }

@@ -130,7 +130,7 @@ void LanguageTest::OpenWindow(bool russian) {
     m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
     m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
     m_window->openDialog = [this](Dialog dialog) {
-        OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
+        return OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
     };
     m_window->Start();
     m_window->show();
@@ -219,7 +219,7 @@ void LanguageTest::NoEnglishIsLeftInRussian() {
     QVERIFY2(EnglishTexts(m_window->TrayMenu()).isEmpty(), "the tray menu");
     QStringList exitBox{QStringLiteral("no box")};
     QTimer::singleShot(10, [&exitBox] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         exitBox = EnglishTexts(*box);
         box->reject();
     });

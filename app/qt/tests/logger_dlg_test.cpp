@@ -6,67 +6,28 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <sstream>
 
-#include "app/platform/qsettings_backend.h"
-#include "app/qt/dialog_launcher.h"
 #include "app/qt/qt_conversions.h"
+#include "app/qt/tests/window_fixture.h"
 
 Q_DECLARE_METATYPE(tallyhawk::Sound)
 
 namespace tallyhawk {
-namespace {
 
-ClockReading FixedClock() {
-    return ClockReading{.year = 2002, .month = 2, .day = 16, .hour = 12, .minute = 34, .second = 56};
-}
+using namespace testing;
 
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// Clicks the button of the next modal message box that has this text, once the box is up.
-void AnswerNextBox(const QString& buttonText) {
-    QTimer::singleShot(10, [buttonText] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return AnswerNextBox(buttonText);
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text() == buttonText) button->click();
-        }
-    });
-}
-
-// Runs `fill` on the next modal dialog once it is up, then presses its OK button.
-void FillNextDialog(std::function<void(QDialog&)> fill) {
-    QTimer::singleShot(10, [fill] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return FillNextDialog(fill);
-        fill(*dialog);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    });
-}
-
-}  // namespace
-
-class LoggerDlgTest : public QObject {
+class LoggerDlgTest : public WindowTest {
     Q_OBJECT
+public:
+    LoggerDlgTest() : WindowTest(Settings::RealTime) {}
 
 private slots:
-    void init();
-    void cleanup();
     void LoggedContactsReachTheLogViewAndScroll();
     void TypedRowAndEnterLogOneContact();
     void IncompleteRowWarnsAndLogsNothing();
@@ -82,86 +43,7 @@ private slots:
     void ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty();
     void UtcClockShowsTheShiftedTime();
     void TypingListsKnownCallsAndTheRatesShowBesideTheScore();
-
-private:
-    void WriteSettings(bool realTime);
-    void LogContacts(const std::vector<std::string>& calls);
-    void OpenWindow();
-    QLineEdit* Edit(Field field) { return m_window->EntryRow().Edit(field); }
-    QStringList Column(int column) {
-        QStringList cells;
-        for (int row = 1; row <= 7; ++row) cells << m_window->LogView().CellText(row, column);
-        return cells;
-    }
-    std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettingsBackend> m_settings;
-    std::unique_ptr<LoggerSession> m_session;
-    std::unique_ptr<CLoggerDlg> m_window;
 };
-
-void LoggerDlgTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    for (const char* folder : {"dxcc", "database", "statistics"})
-        std::filesystem::create_directory(Folder() / folder);
-    for (const auto& file :
-         std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
-        std::filesystem::copy_file(file.path(), Folder() / "dxcc" / file.path().filename());
-    }
-    m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
-    WriteSettings(true);
-}
-
-void LoggerDlgTest::cleanup() {
-    m_window.reset();
-    m_session.reset();
-    m_settings.reset();
-    m_dir.reset();
-}
-
-void LoggerDlgTest::WriteSettings(bool realTime) {
-    (void)LoadSettings(*m_settings, FixedClock());  // past the first run
-    for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"},
-                                      {"Contest", "WPX"},
-                                      {"Band", "20"},
-                                      {"Mode", "CW"},
-                                      {"Date", "2002-02-16"},
-                                      {"TimeShift", "+0"},
-                                      {"CDROM", "none"}}) {
-        m_settings->WriteString(kSettingsGroup, name, value);
-    }
-    m_settings->WriteInt(kSettingsGroup, "RealTimeMode", realTime ? 1 : 0);
-}
-
-// Contacts logged before the window opens, through a session of their own.
-void LoggerDlgTest::LogContacts(const std::vector<std::string>& calls) {
-    LoggerSession session(ProgramFolder(Folder()), *m_settings, FixedClock);
-    (void)session.Start();
-    for (const auto& call : calls) {
-        (void)session.CallChanged(call);
-        session.SetFieldText(Field::Time, "12:00");
-        session.LeaveTimeField();
-        session.SetFieldText(Field::ExchangeReceived, "5");
-        QVERIFY(session.SaveContact().sounds.empty());
-    }
-}
-
-void LoggerDlgTest::OpenWindow() {
-    m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
-    m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
-    m_window->openDialog = [this](Dialog dialog) {
-        OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
-    };
-    m_window->Start();
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    if (qEnvironmentVariableIsSet("TALLYHAWK_SCREENSHOT")) {
-        m_window->grab().save(qEnvironmentVariable("TALLYHAWK_SCREENSHOT"));
-    }
-}
 
 void LoggerDlgTest::LoggedContactsReachTheLogViewAndScroll() {
     LogContacts({"DL1AA", "DL2AA", "DL3AA", "DL4AA", "DL5AA", "DL6AA", "DL7AA", "DL8AA", "DL9AA", "OK1XX"});
@@ -328,7 +210,7 @@ void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
     QCOMPARE(Edit(Field::Mode)->text(), QString("PH"));
     QCOMPARE(Edit(Field::Date)->text(), QString("2002-02-16"));  // month 13 became this month
     QCOMPARE(m_settings->ReadString(kSettingsGroup, "Contest"), std::optional<std::string>("RS7"));
-    QCOMPARE(m_window->findChild<QLabel*>("banner")->text(), QString("RSGB 7 MHZ"));
+    QCOMPARE(m_window->BannerName(), QString("RSGB 7 MHZ"));
 
     FillNextDialog([](QDialog& dialog) {
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Reset)->click();
@@ -337,7 +219,7 @@ void LoggerDlgTest::ContestDialogStoresAndSendsTheSetup() {
     QTest::keyClick(Edit(Field::Call), Qt::Key_F3);
     QCOMPARE(m_settings->ReadInt(kColorsGroup, "GridBackColorSel"),
              std::optional<std::int32_t>(Rgb(0, 255, 0)));
-    QVERIFY(!m_window->LogView().showGrid());  // grid style 0: no lines
+    QCOMPARE(m_window->LogView().Colors().style, GridStyle::None);
 }
 
 void LoggerDlgTest::LeavingTheCallShowsItsLogbookHistory() {
@@ -381,7 +263,8 @@ void LoggerDlgTest::UtcClockShowsTheShiftedTime() {
 // The panel lists the known calls of the program folder's MASTER.SCP for the typed call, the worked
 // one on the worked colour; the rates of the two contacts logged at 12:00 stand beside the score.
 void LoggerDlgTest::TypingListsKnownCallsAndTheRatesShowBesideTheScore() {
-    std::ofstream(Folder() / "MASTER.SCP", std::ios::binary) << "# test\r\nDL1ABC\r\nDL1ABD\r\nOK1XX\r\nW1AW\r\n";
+    std::ofstream(Folder() / "MASTER.SCP", std::ios::binary)
+        << "# test\r\nDL1ABC\r\nDL1ABD\r\nOK1XX\r\nW1AW\r\n";
     LogContacts({"DL1ABC", "OK1XX"});
     OpenWindow();
     QCOMPARE(m_window->Rates().LastTen().text(), QString("120/h"));

@@ -2,6 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>HF contest logger
+version 1.3</source>
+        <translation>Журнал КВ-соревнований
+версия 1.3</translation>
+    </message>
+    <message>
+        <source>HF contest logger, version 1.3</source>
+        <translation>Журнал КВ-соревнований, версия 1.3</translation>
+    </message>
+</context>
+<context>
+    <name>tallyhawk::CAboutBox</name>
+    <message>
+        <source>Tallyhawk 1.3</source>
+        <translation>Tallyhawk 1.3</translation>
+    </message>
+    <message>
+        <source>A logger for amateur-radio HF contests</source>
+        <translation>Журнал для радиолюбительских КВ-соревнований</translation>
+    </message>
+    <message>
+        <source>twenty contests on six bands</source>
+        <translation>двадцать соревнований на шести диапазонах</translation>
+    </message>
+    <message>
+        <source>in CW, Phone, RTTY and PSK.</source>
+        <translation>телеграфом, телефоном, RTTY и PSK.</translation>
+    </message>
+    <message>
+        <source>Type the call, the time and the exchange;</source>
+        <translation>Введите позывной, время и контрольный номер;</translation>
+    </message>
+    <message>
+        <source>Enter logs the contact.</source>
+        <translation>Enter записывает связь.</translation>
+    </message>
+    <message>
+        <source>Duplicates are flagged while you type,</source>
+        <translation>Повторы видны уже при вводе,</translation>
+    </message>
+    <message>
+        <source>new multipliers show at once,</source>
+        <translation>новые множители показываются сразу,</translation>
+    </message>
+    <message>
+        <source>and the score runs band by band.</source>
+        <translation>а счёт ведётся по диапазонам.</translation>
+    </message>
+    <message>
+        <source>Every contact is on disk</source>
+        <translation>Каждая связь уже на диске</translation>
+    </message>
+    <message>
+        <source>the moment it is logged.</source>
+        <translation>в момент записи.</translation>
+    </message>
+    <message>
+        <source>Good luck in the contest, and 73!</source>
+        <translation>Удачи в соревнованиях и 73!</translation>
+    </message>
+    <message>
+        <source>About Tallyhawk</source>
+        <translation>О программе Tallyhawk</translation>
+    </message>
+</context>
+<context>
     <name>tallyhawk::CAfterContestDialog</name>
     <message>
         <source>After the contest</source>
@@ -324,10 +392,77 @@
     </message>
 </context>
 <context>
+    <name>tallyhawk::CFilesDialog</name>
+    <message>
+        <source>Files</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>Convert a log between ADIF and Cabrillo</source>
+        <translation>Конвертация журнала между ADIF и Cabrillo</translation>
+    </message>
+    <message>
+        <source>ADIF source...</source>
+        <translation>Файл ADIF...</translation>
+    </message>
+    <message>
+        <source>Cabrillo source...</source>
+        <translation>Файл Cabrillo...</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Конвертировать</translation>
+    </message>
+    <message>
+        <source>Fill the logbook (call history) from an ADIF file</source>
+        <translation>Заполнить базу позывных (историю связей) из файла ADIF</translation>
+    </message>
+    <message>
+        <source>ADIF file...</source>
+        <translation>Файл ADIF...</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>ADIF source</source>
+        <translation>Исходный файл ADIF</translation>
+    </message>
+    <message>
+        <source>Files of ADIF format (*.adi)</source>
+        <translation>Файлы формата ADIF (*.adi)</translation>
+    </message>
+    <message>
+        <source>Cabrillo source</source>
+        <translation>Исходный файл Cabrillo</translation>
+    </message>
+    <message>
+        <source>Files of Cabrillo format (*.cbr)</source>
+        <translation>Файлы формата Cabrillo (*.cbr)</translation>
+    </message>
+    <message>
+        <source>ADIF file to import</source>
+        <translation>Файл ADIF для импорта</translation>
+    </message>
+    <message>
+        <source>No file chosen.</source>
+        <translation>Файл не выбран.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Файл: %1</translation>
+    </message>
+</context>
+<context>
     <name>tallyhawk::CKnownCallsPanel</name>
     <message>
         <source>Check partial</source>
         <translation>Поиск по части позывного</translation>
+    </message>
+    <message>
+        <source>N+1</source>
+        <translation>N+1</translation>
     </message>
 </context>
 <context>
@@ -335,10 +470,6 @@
     <message>
         <source>The station data take effect at the next start.</source>
         <translation>Данные станции вступят в силу при следующем запуске.</translation>
-    </message>
-    <message>
-        <source>Log conversion and ADIF import: tallyhawk-cli convert, import.</source>
-        <translation>Конвертация журналов и импорт ADIF: tallyhawk-cli convert, import.</translation>
     </message>
     <message>
         <source>Settings messages are not received: %1</source>
@@ -355,6 +486,18 @@
     <message>
         <source>This dialog is not available here: set the values with tallyhawk-cli set.</source>
         <translation>Это окно здесь недоступно: задайте значения командой tallyhawk-cli set.</translation>
+    </message>
+    <message>
+        <source>User manual</source>
+        <translation>Руководство пользователя</translation>
+    </message>
+    <message>
+        <source>The user manual is not there: %1 and %2 are missing or no browser opens them.</source>
+        <translation>Руководства нет: %1 и %2 отсутствуют или браузер их не открывает.</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
     </message>
 </context>
 <context>
@@ -386,6 +529,45 @@
     <message>
         <source>Continent</source>
         <translation>Континент</translation>
+    </message>
+</context>
+<context>
+    <name>tallyhawk::CQsoEditDialog</name>
+    <message>
+        <source>Call</source>
+        <translation>Позывной</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Диапазон</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Передано</translation>
+    </message>
+    <message>
+        <source>Rcvd</source>
+        <translation>Принято</translation>
+    </message>
+    <message>
+        <source>Edit QSO</source>
+        <translation>Правка QSO</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
@@ -550,20 +732,6 @@
     <message>
         <source>Exit</source>
         <translation>Выход</translation>
-    </message>
-    <message>
-        <source>About Tallyhawk</source>
-        <translation>О программе Tallyhawk</translation>
-    </message>
-    <message>
-        <source>Tallyhawk 1.3
-
-A logging program for amateur-radio HF contests:
-twenty contests, six bands, CW, Phone, RTTY and PSK.</source>
-        <translation>Tallyhawk 1.3
-
-Аппаратный журнал для радиолюбительских КВ-соревнований:
-двадцать контестов, шесть диапазонов, CW, телефон, RTTY и PSK.</translation>
     </message>
 </context>
 </TS>

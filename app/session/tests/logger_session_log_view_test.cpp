@@ -137,6 +137,40 @@ TEST_F(LogViewSessionTest, ScrollingKeysMoveThroughTheIndex) {
     EXPECT_EQ(session.CurrentScreen().logView.back().cells[kLogNumberColumn], "7");
 }
 
+TEST_F(LogViewSessionTest, ADoubleClickedRowOpensItsContactAndTheEditorLeavesTheLastContactsShown) {
+    IndexNumbered(20);
+    LoggerSession session = Started();
+    session.ScrollLogView(LogViewKey::Home);
+    const auto opened = session.OpenContactEditorAtRow(2);
+    ASSERT_TRUE(opened.has_value());
+    EXPECT_EQ(opened->number, "3");
+    EXPECT_EQ(opened->call, "DL2AB");
+    EXPECT_EQ(session.EditorFields(), opened);  // the transfer file the dialog refills from
+    EXPECT_FALSE(session.OpenContactEditorAtRow(7).has_value());
+
+    const ContactEditResult declined = session.DeleteDeclined();
+    EXPECT_EQ(declined.outcome, ContactEditOutcome::Done);
+    ASSERT_TRUE(declined.advice.has_value());
+    EXPECT_EQ(declined.advice->textEnglish, ReloadAdviceMessage().textEnglish);
+    session.ContactEditorClosed();
+    EXPECT_EQ(session.CurrentScreen().logView.front().cells[kLogNumberColumn], "14");
+    EXPECT_EQ(session.CurrentScreen().focus, Field::Call);  // no call typed: the serial takes no focus
+}
+
+TEST_F(LogViewSessionTest, AnEmptyRowOpensNoEditor) {
+    IndexNumbered(2);
+    const LoggerSession session = Started();
+    EXPECT_EQ(session.OpenContactEditorAtRow(1).value_or(EditTransfer{}).number, "2");
+    EXPECT_FALSE(session.OpenContactEditorAtRow(2).has_value());
+}
+
+TEST_F(LogViewSessionTest, ADeletedContactLeavesNoRowBehind) {
+    IndexNumbered(3);
+    LoggerSession session = Started();
+    EXPECT_EQ(session.DeleteContact(1).outcome, ContactEditOutcome::Done);
+    EXPECT_EQ(Column(session, kLogCallColumn), (std::vector<std::string>{"DL1AB", "DL2AB", "", "", "", "", ""}));
+}
+
 TEST_F(LogViewSessionTest, LeavingTheCallFieldShowsItsLogbookHistory) {
     LoggerSession session = Started();
     const ProgramFolder folder(Folder());

@@ -1,0 +1,116 @@
+// The Files dialog (F6) end to end on files other programs wrote: a Cabrillo log converted to ADIF, an
+// ADIF file imported into the logbook and shown as a call's history, a rejected file told in the
+// operator's language.
+#include "app/qt/files_dialog.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include "app/qt/tests/window_fixture.h"
+
+namespace tallyhawk {
+
+using namespace testing;
+
+class FilesDialogTest : public WindowTest {
+    Q_OBJECT
+public:
+    FilesDialogTest() : WindowTest(Settings::TypedTime) {}
+
+private slots:
+    void ARealCabrilloLogBecomesAdifBesideIt();
+    void ARealAdifFileFillsTheCallHistory();
+    void ARejectedFileIsToldInTheOperatorsLanguage();
+
+private:
+    // A file of the shared real data copied into exports/ of the program folder.
+    std::filesystem::path Export(const char* realFile, const char* name);
+    // Opens the dialog with F6, runs `use` on it with `chosen` as every file choice, then closes it.
+    void UseFilesDialog(const std::filesystem::path& chosen, std::function<void(CFilesDialog&)> use);
+};
+
+std::filesystem::path FilesDialogTest::Export(const char* realFile, const char* name) {
+    std::filesystem::create_directories(Folder() / "exports");
+    const auto copy = Folder() / "exports" / name;
+    std::filesystem::copy_file(std::filesystem::path(TALLYHAWK_REALDATA) / realFile, copy);
+    std::filesystem::permissions(copy, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    return copy;
+}
+
+void FilesDialogTest::UseFilesDialog(const std::filesystem::path& chosen,
+                                     std::function<void(CFilesDialog&)> use) {
+    bool used = false;
+    QTimer::singleShot(10, [&used, chosen, use] {
+        auto* files = qobject_cast<CFilesDialog*>(QApplication::activeModalWidget());
+        QVERIFY(files);
+        files->chooseFile = [chosen](QWidget*, const QString&, const QString&, const QString&) {
+            return QString::fromStdString(chosen.string());
+        };
+        use(*files);
+        used = true;
+        files->accept();
+    });
+    QTest::keyClick(Edit(Field::Call), Qt::Key_F6);
+    QVERIFY(used);
+}
+
+void FilesDialogTest::ARealCabrilloLogBecomesAdifBesideIt() {
+    const auto log = Export("cabrillo/kd4d_2024_cq-ww-cw_k3lr_wintest.log", "k3lr.log");
+    OpenWindow();
+    UseFilesDialog(log, [](CFilesDialog& files) {
+        QVERIFY(!files.ButtonFor("convert").isVisible());
+        files.ButtonFor("cabrilloSource").click();
+        QVERIFY(files.ButtonFor("convert").isVisible());
+        QCOMPARE(files.StatusText(), QString());
+        files.ButtonFor("convert").click();
+        QCOMPARE(files.StatusText(), QString("Complete          "));
+    });
+    const std::string adif = ReadText(Folder() / "exports" / "Convert.adi");
+    QVERIFY(adif.starts_with("<EOH>\r\n"));
+    QCOMPARE(QString::fromStdString(adif).count("<EOR>"), 1980);
+    // This log's columns are not the fixed ones the converter reads; the call and band still come through.
+    QVERIFY(adif.find("\r\n<CALL:4>AF0E <QSO_DATE:8>") != std::string::npos);
+    QVERIFY(adif.find("<BAND:3>20M <RST_SENT:") != std::string::npos);
+    QVERIFY(!std::filesystem::exists(Folder() / "Convert.adi"));
+}
+
+void FilesDialogTest::ARealAdifFileFillsTheCallHistory() {
+    const auto adif = Export("adif/ham2k_ki2d-n1mm.adi", "ki2d.adi");
+    OpenWindow();
+    UseFilesDialog(adif, [](CFilesDialog& files) {
+        files.ButtonFor("importFile").click();
+        QVERIFY(!files.ButtonFor("convert").isVisible());  // an import file is no conversion source
+        files.ButtonFor("import").click();
+        QCOMPARE(files.StatusText(), QString("Complete          "));
+    });
+    QCOMPARE(std::filesystem::file_size(Folder() / "database" / "Logbook.idx"), 25u * 10u);
+    QApplication::setActiveWindow(m_window.get());  // the offscreen platform does not give it back itself
+    QTRY_VERIFY(Edit(Field::Call)->hasFocus());     // the window put the keyboard back in the entry row
+    QTest::keyClicks(Edit(Field::Call), "OK7PN");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    QStringList history;
+    for (int column = 0; column < 4; ++column) history << m_window->LookupView().CellText(1, column);
+    QCOMPARE(history, QStringList({"2022-02-19", "13:07", "20", "CW"}));
+}
+
+void FilesDialogTest::ARejectedFileIsToldInTheOperatorsLanguage() {
+    m_settings->WriteInt(kSettingsGroup, "Language", 1);
+    const auto broken = Export("adif/diablowu_jtdx_wsjtx_log.adi", "wsjtx.adi");
+    OpenWindow();
+    QString told;
+    UseFilesDialog(broken, [&told](CFilesDialog& files) {
+        files.ButtonFor("adifSource").click();
+        AnswerNextBox("OK", [&told](const QString& text) { told = text; });
+        files.ButtonFor("convert").click();
+        QCOMPARE(files.StatusText(), QString("Checking ..."));
+    });
+    QVERIFY2(told.startsWith("Некоторые данные "), qPrintable(told));
+    QVERIFY(!std::filesystem::exists(Folder() / "exports" / "Convert.cbr"));
+}
+
+}  // namespace tallyhawk
+
+QTEST_MAIN(tallyhawk::FilesDialogTest)
+#include "files_dialog_test.moc"
