@@ -125,7 +125,12 @@ bool CreateOrAppend(const std::filesystem::path& path, std::string_view header, 
         return false;
     }
     if (errno != EEXIST) return false;
-    return AppendToFile(path, bytes, durability);
+    FileDescriptor existing(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    struct stat info {};
+    if (!existing.Valid() || ::fstat(existing.Get(), &info) != 0) return false;
+    // An empty file is one whose creator was stopped between creating and writing it: it gets the header.
+    if (info.st_size == 0) return AppendOrRollBack(existing, std::string(header).append(bytes), durability);
+    return AppendOrRollBack(existing, bytes, durability);
 }
 
 bool WriteAtOffset(const std::filesystem::path& path, std::uint64_t offset, std::string_view bytes,

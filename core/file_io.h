@@ -26,8 +26,8 @@ enum class Durability { Synced, Buffered };
 [[nodiscard]] bool AppendToFile(const std::filesystem::path& path, std::string_view bytes,
                                 Durability durability = Durability::Buffered);
 
-// Creates the file with `bytes` when it does not exist yet, otherwise appends; false when the file
-// could be neither created nor written.
+// Creates the file with `header` and `bytes` when it does not exist yet (or is empty), otherwise
+// appends `bytes`; false when the file could be neither created nor written.
 [[nodiscard]] bool CreateOrAppend(const std::filesystem::path& path, std::string_view header,
                                   std::string_view bytes, Durability durability);
 

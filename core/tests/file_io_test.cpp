@@ -15,6 +15,11 @@ TEST_F(FileIo, CreateOrAppendWritesTheHeaderOnlyOnce) {
     ASSERT_TRUE(CreateOrAppend(path, "HEAD\r\n", "one\r\n", Durability::Synced));
     ASSERT_TRUE(CreateOrAppend(path, "HEAD\r\n", "two\r\n", Durability::Buffered));
     EXPECT_EQ(Read("log.cbr"), "HEAD\r\none\r\ntwo\r\n");
+
+    // A writer killed between creating the file and writing it leaves it empty; the next one starts it.
+    Write("killed.cbr", "");
+    ASSERT_TRUE(CreateOrAppend(PathOf("killed.cbr"), "HEAD\r\n", "one\r\n", Durability::Buffered));
+    EXPECT_EQ(Read("killed.cbr"), "HEAD\r\none\r\n");
 }
 
 TEST_F(FileIo, MissingFolderOrFileIsReportedNotCreated) {
