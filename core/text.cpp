@@ -1,6 +1,7 @@
 // Byte-text helpers for fixed-width fields.
 #include "core/text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tallyhawk {
@@ -101,6 +102,17 @@ bool ListContainsCode(std::string_view list, std::string_view code) {
     needle.reserve(code.size() + 2);
     needle.append(" ").append(code).append(" ");
     return list.find(needle) != std::string_view::npos;
+}
+
+std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators) {
+    std::vector<std::string_view> words;
+    std::size_t at = text.find_first_not_of(separators);
+    while (at != std::string_view::npos) {
+        const std::size_t end = std::min(text.find_first_of(separators, at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = text.find_first_not_of(separators, end);
+    }
+    return words;
 }
 
 }  // namespace tallyhawk

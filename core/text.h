@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tallyhawk {
 
@@ -39,5 +40,8 @@ bool IsAllDigits(std::string_view text);
 
 // A code list is a blank-separated text; a code belongs to it when " CODE " occurs in it.
 bool ListContainsCode(std::string_view list, std::string_view code);
+
+// The words of a text separated by runs of any of the separator bytes.
+std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators = " \t");
 
 }  // namespace tallyhawk

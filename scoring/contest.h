@@ -1,6 +1,7 @@
 // One contest in one record: its code and list name, its scoring rules, the rules of the entry row's
-// exchange fields, the band it forces and what start-up loads for it. Each contest's file in
-// scoring/contests/ defines its record next to its rules; scoring/contest_table.cpp lists the records.
+// exchange fields, the band it forces, what start-up loads for it and what its sponsor asks of the log
+// sent in after the contest. Each contest's file in scoring/contests/ defines its record next to its
+// rules; scoring/contest_table.cpp lists the records.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include "core/band.h"
 #include "database/sent_exchange_prefill.h"
 #include "scoring/contest_rules.h"
+#include "scoring/contest_submission.h"
 
 namespace tallyhawk {
 
@@ -39,11 +41,6 @@ struct ForcedBand {
     std::optional<Band> lowest;  // a known band below this one (a longer wavelength) becomes this one
 };
 
-// What the after-contest submission needs of each contest: the official Cabrillo CONTEST: name per
-// mode, the ADIF CONTEST_ID, how the sent and received exchange split into fields, and a default
-// contest period. Not filled in yet; the submission export adds its fields here.
-struct ContestSubmission {};
-
 struct Contest {
     std::string_view code;      // stored in the settings, carried by settings messages and the log header
     std::string_view listName;  // the contest list of the setup dialog, sorted alphabetically
@@ -51,7 +48,7 @@ struct Contest {
     ContestEntry entry;
     ForcedBand band;
     bool loadsOblasts = false;  // start-up loads the oblast names (dxcc/obl.dat)
-    ContestSubmission submission;
+    ContestSubmission submission;  // the official names, periods and exchange of the log sent in
 };
 
 }  // namespace tallyhawk

@@ -7,7 +7,7 @@
 TALLYHAWK_PACKAGES=(build-essential cmake ninja-build ccache clang libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-multimedia-dev hamradio-files
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n dpkg-dev file librsvg2-bin
-  libhamlib-dev libhamlib-utils)
+  python3 libhamlib-dev libhamlib-utils)
 
 tallyhawk_install_packages() {
   local missing=()

@@ -4,8 +4,8 @@
 namespace tallyhawk::cli {
 
 const std::set<std::string, std::less<>> kValueOptions = {"folder", "settings", "contest", "band",
-                                                           "mode",   "date",     "batch", "from"};
-const std::set<std::string, std::less<>> kFlagOptions = {"help", "home", "n1"};
+                                                           "mode",   "date",     "batch", "from", "output"};
+const std::set<std::string, std::less<>> kFlagOptions = {"help", "home", "n1", "any"};
 
 std::optional<std::string> CliArguments::Value(std::string_view name) const {
     const auto found = options.find(name);

@@ -54,6 +54,9 @@ void TypeCallAndLeave(LoggerSession& session, std::string_view call);
 // The score grid's rows, header first, cells separated by TAB, then the claimed score alone.
 void PrintScore(std::ostream& out, const Screen& screen);
 
+// The reload of a started session; prints the score as the score command does, or the refusal.
+int ReloadAndPrintScore(CommandContext& context, LoggerSession& session);
+
 int RunHistory(CommandContext& context);
 int RunReload(CommandContext& context);
 int RunStatus(CommandContext& context);
@@ -70,6 +73,10 @@ int RunValidate(CommandContext& context);
 int RunEdit(CommandContext& context);
 int RunDelete(CommandContext& context);
 int RunSend(CommandContext& context);
+int RunExport(CommandContext& context);
+int RunCheck(CommandContext& context);
+int RunImportAny(CommandContext& context);
+int RunImportLog(CommandContext& context);
 int RunScp(CommandContext& context);
 int RunRate(CommandContext& context);
 int RunRig(CommandContext& context);

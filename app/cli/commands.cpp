@@ -43,10 +43,17 @@ constexpr std::string_view kSetHelp =
     "Writes values of the settings store. Names are those of the window's settings, for example\n"
     "    tallyhawk-cli set Callsign=DL1XYZ Contest=CQ Band=20 Mode=CW Continent=EU CQZone=14\n"
     "Settings: Callsign Name Club Address CQZone Continent CDROM Disk Date RealTimeMode Band Mode\n"
-    "Contest TimeShift HideToTray TranceiverID Language CheckConfigOnStart SetWindowOnTop, and the\n"
-    "radio's: RigControl (1: the window follows the radio), RigModel (Hamlib's model number, 2 is\n"
+    "Contest TimeShift HideToTray TranceiverID Language CheckConfigOnStart SetWindowOnTop.\n"
+    "The radio's: RigControl (1: the window follows the radio), RigModel (Hamlib's model number, 2 is\n"
     "NET rigctl), RigPort (a serial device or host:port, default localhost:4532), RigSpeed (baud, 0 for\n"
     "the radio's default).\n"
+    "For the log sent after the contest (see export and check): CategoryOperator (SINGLE-OP MULTI-OP\n"
+    "CHECKLOG), CategoryAssisted (ASSISTED NON-ASSISTED), CategoryBand (ALL 160M 80M 40M 20M 15M 10M),\n"
+    "CategoryMode (CW SSB RTTY DIGI MIXED), CategoryPower (HIGH LOW QRP), CategoryStation (FIXED MOBILE\n"
+    "PORTABLE ROVER ...), CategoryTransmitter (ONE TWO LIMITED UNLIMITED SWL), Email, GridLocator,\n"
+    "Location, Operators, Soapbox (lines joined by *), CabrilloContest (replaces the official contest\n"
+    "name) and ContestPeriod (\"YYYY-MM-DD HHMM YYYY-MM-DD HHMM\", start and the first minute after the\n"
+    "end). An empty value takes the default.\n"
     "Colours: GridBackColor GridTextColor GridBackColorSel GridTextColorSel GridBackColorFix\n"
     "GridTextColorFix GridBackColorWorked GridBackColorNotWorked ColorText AlarmColor InfoColor\n"
     "EditColorBack EditColorText GridStyle. Integer values must be numbers; a text longer than the\n"
@@ -110,11 +117,18 @@ constexpr std::string_view kConvertHelp =
 
 constexpr std::string_view kImportHelp =
     "usage: tallyhawk-cli import FILE\n"
+    "       tallyhawk-cli import --any FILE\n"
     "\n"
     "Replaces the logbook database (database/Logbook.idx and .bdx) with the records of an ADIF file:\n"
     "every line with a CALL tag of 3 or more characters becomes one entry. FILE is checked first (see\n"
     "validate); a rejected file prints the error and leaves the logbook as it was. Prints the last\n"
     "count (QSO: N) and Complete.\n"
+    "\n"
+    "--any reads the ADIF of any logger instead: with or without a header, tags in any case, records\n"
+    "over several lines, typed tags and lengths of any number of digits. Every record with a CALL of 3\n"
+    "or more characters becomes one entry holding its date, time, band (from FREQ when there is no\n"
+    "BAND), mode, reports and QSL state. A file without such a record leaves the logbook as it was;\n"
+    "the records without a call are counted on a last line.\n"
     "\n"
     "Exit status: 0 imported, 1 rejected or not written, 2 usage error.\n";
 
@@ -197,6 +211,51 @@ constexpr std::string_view kSendHelp =
     "The window listens on the local server \"Tallyhawk\" (the environment variable TALLYHAWK_SERVER\n"
     "names another). Exit status: 0 sent, 1 no window is running or it did not answer, 2 usage error.\n";
 
+constexpr std::string_view kExportHelp =
+    "usage: tallyhawk-cli export cabrillo|adif [--output FILE]\n"
+    "\n"
+    "Writes the contest log <Callsign>.cbr for after the contest; the contest log itself is only read.\n"
+    "cabrillo: a Cabrillo 3.0 log for the sponsor's robot, <Callsign>-<contest>.log in the program\n"
+    "folder: the official contest name of the log's mode (CQ-WW-CW, CQ-WPX-SSB, ARRL-DX-CW, IARU-HF,\n"
+    "RDXC, ...; the CabrilloContest setting replaces it), CALLSIGN, the CATEGORY lines from the Category\n"
+    "settings, CLAIMED-SCORE as the score command prints it, CLUB, LOCATION, GRID-LOCATOR, NAME, ADDRESS,\n"
+    "EMAIL, OPERATORS, CREATED-BY, SOAPBOX, the QSO: lines in the Cabrillo 3.0 columns (frequency, mode,\n"
+    "date, time, own call, report and exchange sent, call, report and exchange received, transmitter id)\n"
+    "in the order of the log, and END-OF-LOG:.\n"
+    "adif: the contest's contacts as ADIF 3.1, <Callsign>-<contest>.adi, for LoTW, Club Log or a\n"
+    "logbook: CALL QSO_DATE TIME_ON BAND FREQ MODE (SUBMODE) RST_SENT RST_RCVD STX/STX_STRING\n"
+    "SRX/SRX_STRING CONTEST_ID STATION_CALLSIGN OPERATOR.\n"
+    "--output names another file. Characters that cannot stand in a file name become _.\n"
+    "\n"
+    "Prints \"N contacts written to FILE\". Exit status: 0 written, 1 no contest log or not written,\n"
+    "2 usage error.\n";
+
+constexpr std::string_view kCheckHelp =
+    "usage: tallyhawk-cli check\n"
+    "\n"
+    "Lists what the contest sponsors' log robots refuse or penalise, one finding per line as\n"
+    "\"line N: text\" (N is the line of the contest log) or \"header: text\": contacts out of time order,\n"
+    "outside the contest period (the ContestPeriod setting, or the contest's own dates in the year of the\n"
+    "log), an empty or malformed exchange (a zone outside 1-40 in CQ WW, a serial that is no number),\n"
+    "calls that cannot be calls, the same call twice on a band and mode (flagged, not removed), a mode\n"
+    "the contest's edition does not take, a band outside the six, lines out of the log's columns, and\n"
+    "header fields the sponsor requires that are empty. A last line counts findings and contacts.\n"
+    "\n"
+    "Exit status: 0 nothing found, 1 findings (or no contest log), 2 usage error.\n";
+
+constexpr std::string_view kImportLogHelp =
+    "usage: tallyhawk-cli import-log FILE\n"
+    "\n"
+    "Takes over a contest begun in another program: a Cabrillo 2.0 or 3.0 log whose CONTEST: is the\n"
+    "official name of one of the twenty contests (CQ-WW-CW, CQ-WPX-SSB, ARRL-DX-CW, IARU-HF, RDXC, ...)\n"
+    "becomes the new contest log <Callsign>.cbr of its CALLSIGN: in the program folder, one QSO: line in\n"
+    "the log's own columns per contact (the exchange after the report, frequencies outside the six bands\n"
+    "as *****). The Callsign and Contest settings are set to the log's, and a reload scores it and prints\n"
+    "the score as reload does. A log of another contest, or a contest log that exists already, is refused\n"
+    "and nothing is written. Lines with a call of more than 13 characters or without a valid date and\n"
+    "time are named on standard error and left out.\n"
+    "\n"
+    "Exit status: 0 imported and reloaded, 1 refused, 2 usage error.\n";
 constexpr std::string_view kScpHelp =
     "usage: tallyhawk-cli scp [--n1] TEXT...\n"
     "\n"
@@ -261,6 +320,10 @@ constexpr std::array kCommands = {
             RunReload},
     Command{"status", "print the multiplier status of a call", kStatusHelp, RunStatus},
     Command{"send", "send a settings message to the running window", kSendHelp, RunSend},
+    Command{"export", "write the Cabrillo 3.0 log for the sponsor, or the contest's ADIF", kExportHelp, RunExport},
+    Command{"check", "check the contest log before sending it", kCheckHelp, RunCheck},
+    Command{"import-log", "take over the Cabrillo log of a contest begun in another program", kImportLogHelp,
+            RunImportLog},
     Command{"scp", "print the known calls containing a text, or one character away (--n1)", kScpHelp, RunScp},
     Command{"rate", "print the contact rates and the contacts per hour and band", kRateHelp, RunRate},
     Command{"rig", "print the radio's frequency and mode once", kRigHelp, RunRig},

@@ -89,6 +89,7 @@ int RunConvert(CommandContext& context) {
 }
 
 int RunImport(CommandContext& context) {
+    if (context.arguments.Has("any")) return RunImportAny(context);
     const auto path = SourceFile(context, "import");
     if (!path) return kExitUsage;
     if (!Readable(context, *path)) return kExitFailure;
@@ -96,6 +97,21 @@ int RunImport(CommandContext& context) {
     StatusPrinter status;
     const ImportResult result = session.ImportAdif(*path, status.Sink());
     return Report(context, result.message, session.Russian(), status);
+}
+
+int RunImportAny(CommandContext& context) {
+    const auto path = SourceFile(context, "import");
+    if (!path) return kExitUsage;
+    if (!Readable(context, *path)) return kExitFailure;
+    const LoggerSession session = StartSession(context, StartUp::WithoutContest);
+    StatusPrinter status;
+    const AnyImportResult result = session.ImportAnyAdif(*path, status.Sink());
+    const int exitCode = Report(context, result.message, session.Russian(), status);
+    if (result.withoutCall > 0) {
+        context.out << result.withoutCall << " of " << result.records
+                    << " records without a call of 3 or more characters left out\n";
+    }
+    return exitCode;
 }
 
 int RunValidate(CommandContext& context) {

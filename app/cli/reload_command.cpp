@@ -38,6 +38,10 @@ int RunReload(CommandContext& context) {
         return kExitUsage;
     }
     LoggerSession session = StartSession(context);
+    return ReloadAndPrintScore(context, session);
+}
+
+int ReloadAndPrintScore(CommandContext& context, LoggerSession& session) {
     ReloadResult result;
     {
         ProgressLine progress(context.err);

@@ -13,8 +13,16 @@ std::string_view WriteStatusText(SettingWriteStatus status) {
         case SettingWriteStatus::UnknownName: return "unknown setting";
         case SettingWriteStatus::NotANumber: return "the value must be a whole number";
         case SettingWriteStatus::TooLong: return "the value is too long";
+        case SettingWriteStatus::NotAllowed: return "the value is not allowed";
     }
     return "refused";
+}
+
+// " (one of: HIGH LOW QRP)" for a setting that takes only some values.
+std::string AllowedValuesNote(const std::string& name) {
+    const auto setting = SettingName::Find(name);
+    if (!setting || setting->Definition().allowedValues.empty()) return {};
+    return " (one of: " + std::string(setting->Definition().allowedValues) + ")";
 }
 
 // Checks every pair against a scratch store first, so that one bad pair writes nothing.
@@ -30,7 +38,8 @@ bool CheckPairs(const std::vector<std::string>& pairs, std::ostream& err) {
         }
         const auto status = WriteSetting(scratch, pair.substr(0, equals), pair.substr(equals + 1));
         if (status != SettingWriteStatus::Ok) {
-            err << pair.substr(0, equals) << ": " << WriteStatusText(status) << "\n";
+            err << pair.substr(0, equals) << ": " << WriteStatusText(status) << AllowedValuesNote(pair.substr(0, equals))
+                << "\n";
             valid = false;
         }
     }

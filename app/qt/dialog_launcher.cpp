@@ -1,6 +1,7 @@
 // Opens the dialogs of the main window.
 #include "app/qt/dialog_launcher.h"
 
+#include "app/qt/after_contest_dialog.h"
 #include "app/qt/colors_dialog.h"
 #include "app/qt/configuration_dialog.h"
 #include "app/qt/contest_dialog.h"
@@ -34,6 +35,8 @@ bool OpenSettingsDialog(Dialog dialog, CLoggerDlg& window, SettingsBackend& stor
         }
         case Dialog::Files:
             return CFilesDialog(window.Session(), &window).exec() == QDialog::Accepted;
+        case Dialog::AfterContest:
+            return CAfterContestDialog(window, store, clock).exec() == QDialog::Accepted;
     }
     return false;
 }

@@ -66,6 +66,8 @@ public:
     // After the configuration dialog: the Language setting again from the store; the window, its
     // dialogs and the session's messages follow it at once.
     void ReloadLanguage();
+    // Draws the session's screen again, after an operation of a dialog changed it.
+    void Redraw();
 
     // Leaves without the question: the desktop session is ending, and every contact is on disk already.
     void ExitWithoutQuestion();

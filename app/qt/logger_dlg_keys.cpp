@@ -23,7 +23,8 @@ CLoggerDlg::KeyUse CLoggerDlg::FilterKey(int key) {
                                                       {Qt::Key_F4, Dialog::Personal},
                                                       {Qt::Key_F5, Dialog::ContestSetup},
                                                       {Qt::Key_F6, Dialog::Files},
-                                                      {Qt::Key_F7, Dialog::Configuration}};
+                                                      {Qt::Key_F7, Dialog::Configuration},
+                                                      {Qt::Key_F8, Dialog::AfterContest}};
     if (key == Qt::Key_Escape) return KeyUse::UsedUp;
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         SaveContact();

@@ -175,6 +175,8 @@ void CLoggerDlg::ShowStatus() {
     m_statusLabel->setFont(status.font == StatusFont::Alarm ? FontOfWidth(14, 6) : FontOfWidth(12, 5));
 }
 
+void CLoggerDlg::Redraw() { Render(); }
+
 void CLoggerDlg::Render() {
     const Screen& screen = m_session.CurrentScreen();
     ShowBanner();

@@ -10,7 +10,7 @@ namespace tallyhawk {
 
 enum class Sound { WorkedBefore = 252, IncompleteRow = 255 };
 
-enum class Dialog { Configuration, Personal, ContestSetup, Colors, Files };
+enum class Dialog { Configuration, Personal, ContestSetup, Colors, Files, AfterContest };
 
 struct Effects {
     std::vector<Sound> sounds;

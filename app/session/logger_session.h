@@ -19,10 +19,12 @@
 #include "app/session/settings_backend.h"
 #include "app/session/settings_message.h"
 #include "app/session/settings_store.h"
+#include "app/session/submission.h"
 #include "callsign/call_info.h"
 #include "callsign/country_table.h"
 #include "callsign/oblast_table.h"
 #include "convert/adif_import.h"
+#include "convert/any_adif_import.h"
 #include "convert/log_conversion.h"
 #include "core/clock.h"
 #include "core/file_io.h"
@@ -66,6 +68,20 @@ enum class ReloadStatus { Reloaded, NoLogFile, InvalidLine };
 struct ReloadResult : Effects {
     ReloadStatus status = ReloadStatus::Reloaded;
     std::optional<std::size_t> badLine;  // the first line the reload check refused (1-based)
+};
+
+// A file written for after the contest: where, how many contacts, and the log lines left out.
+struct SubmissionWrite {
+    std::filesystem::path path;
+    int contacts = 0;
+    std::vector<std::size_t> unreadLines;  // QSO: lines of the contest log that could not be read
+    std::optional<Message> message;        // no contest log, or the file could not be written
+};
+
+struct SubmissionCheck {
+    int contacts = 0;
+    std::vector<CheckFinding> findings;    // header findings first, then the contacts' in log order
+    std::optional<Message> message;        // no contest log
 };
 
 class LoggerSession {
@@ -167,6 +183,15 @@ public:
                                 const std::filesystem::path& outputFolder, const StatusSink& status = {}) const;
     ImportResult ImportAdif(const std::filesystem::path& path, const StatusSink& status = {}) const;
 
+    // After the contest (logger_session_submission.cpp). The exports read the contest log and never
+    // change it; an empty output path writes "<Callsign>-<contest name>.log" or ".adi" into the
+    // program folder. The claimed score is the score label's, so Start() comes first.
+    SubmissionWrite ExportCabrillo(const std::filesystem::path& output = {}) const;
+    SubmissionWrite ExportAdif(const std::filesystem::path& output = {}) const;
+    SubmissionCheck CheckSubmission() const;
+    // The ADIF of any logger into the logbook database, next to the file-checked ImportAdif.
+    AnyImportResult ImportAnyAdif(const std::filesystem::path& path, const StatusSink& status = {}) const;
+
     // The contact editor (logger_session_edit.cpp). Opening contact `number` writes the transfer file
     // and gives the dialog's fields; nothing when the row holds no contact. On a refused OK the dialog
     // refills its fields from EditorFields().
@@ -250,6 +275,13 @@ private:
     void EditContactFrequency(const EditTransfer& typed) const;        // logger_session_rig.cpp
     void DeleteContactFrequency(std::size_t number) const;             // logger_session_rig.cpp
     void RealignContactFrequencies(std::string_view contestLog) const; // logger_session_rig.cpp
+    std::optional<std::string> ContestLogText(std::optional<Message>& missing) const;
+    SubmissionWrite WriteSubmission(const std::filesystem::path& output, std::string_view extension,
+                                    bool cabrillo) const;
+    Submission SubmissionOf(const ContestLogContacts& log) const;
+    CabrilloSubmissionHeader SubmissionHeaderOf(const Submission& submission, const ContestLogContacts& log) const;
+    std::string CabrilloSubmissionText(const Submission& submission, const ContestLogContacts& log) const;
+    std::string AdifText(const Submission& submission, const ContestLogContacts& log) const;
 
     void RepairTimeField();
     Effects RefuseIncompleteRow();

@@ -4,6 +4,7 @@
 #include "app/session/settings_message.h"
 #include "core/mode.h"
 #include "core/text.h"
+#include "scoring/contest_period.h"
 
 namespace tallyhawk {
 
@@ -73,7 +74,17 @@ void LoadOptions(const SettingsBackend& backend, ProgramOptions& options) {
     options.onTop = ReadSettingFlag(backend, setting::kSetWindowOnTop);
 }
 
+bool IsAllowedValue(const SettingDefinition& definition, std::string_view value) {
+    if (value.empty()) return true;
+    if (!definition.allowedValues.empty() && !ListContainsCode(" " + std::string(definition.allowedValues) + " ", value)) {
+        return false;
+    }
+    return !definition.acceptsValue || definition.acceptsValue(value);
+}
+
 }  // namespace
+
+bool IsContestPeriodText(std::string_view text) { return ParseContestPeriod(text).has_value(); }
 
 std::optional<std::string> ReadSetting(const SettingsBackend& backend, SettingName name) {
     return backend.ReadString(kSettingsGroup, name);
@@ -140,6 +151,7 @@ SettingWriteStatus WriteSetting(SettingsBackend& backend, SettingName name, std:
         backend.WriteInt(kSettingsGroup, definition.name, *number);
         return SettingWriteStatus::Ok;
     }
+    if (!IsAllowedValue(definition, value)) return SettingWriteStatus::NotAllowed;
     if (value.size() + 1 > definition.size) return SettingWriteStatus::TooLong;
     backend.WriteString(kSettingsGroup, definition.name, value);
     return SettingWriteStatus::Ok;

@@ -51,10 +51,11 @@ using ColorSettings = std::array<std::int32_t, kColorDefinitions.size()>;
 // Every colour from its first-run default, overwritten by the stored values; a missing group is created.
 ColorSettings LoadColors(SettingsBackend& backend);
 
-enum class SettingWriteStatus { Ok, UnknownName, NotANumber, TooLong };
+enum class SettingWriteStatus { Ok, UnknownName, NotANumber, TooLong, NotAllowed };
 
 // Writes one value by name after checking it against its type and size (sizes enforced on input, so
-// that every stored value loads again at start-up).
+// that every stored value loads again at start-up) and against its allowed values; an empty text is
+// always allowed.
 [[nodiscard]] SettingWriteStatus WriteSetting(SettingsBackend& backend, std::string_view name, std::string_view value);
 [[nodiscard]] SettingWriteStatus WriteSetting(SettingsBackend& backend, SettingName name, std::string_view value);
 

@@ -18,12 +18,18 @@ struct SettingDefinition {
     std::size_t size;                  // string buffer size in bytes, terminator included; 4 for integers
     std::string_view firstRunDefault;  // also what a value never stored reads as
     bool createdOnFirstRun = true;     // false: not written at the first run
+    std::string_view allowedValues = {};               // blank-separated; empty: any value of the size
+    bool (*acceptsValue)(std::string_view) = nullptr;  // a further check of a non-empty value
 };
 
+// The contest period as the "ContestPeriod" setting holds it ("2024-11-23 0000 2024-11-25 0000").
+bool IsContestPeriodText(std::string_view text);
+
 // The values of the "Settings" group, in their stored order: the one table of their names, types,
-// sizes and first-run defaults. The radio's settings come last and are not written at the first run,
-// so a store without a radio looks as it always did.
-inline constexpr std::array<SettingDefinition, 23> kSettingDefinitions = {{
+// sizes and first-run defaults. The start-up values come first, then the values of the log sent in
+// after the contest and the radio's settings, which the first run does not write, so a store looks as
+// it always did until they are set.
+inline constexpr std::array<SettingDefinition, 37> kSettingDefinitions = {{
     {"Callsign", SettingType::String, 15, "UNKNOWN"},
     {"Name", SettingType::String, 50, ""},
     {"Club", SettingType::String, 50, ""},
@@ -43,6 +49,21 @@ inline constexpr std::array<SettingDefinition, 23> kSettingDefinitions = {{
     {"Language", SettingType::Integer, 4, "0"},
     {"CheckConfigOnStart", SettingType::Integer, 4, "0"},
     {"SetWindowOnTop", SettingType::Integer, 4, "0"},
+    {"CategoryOperator", SettingType::String, 10, "", false, "SINGLE-OP MULTI-OP CHECKLOG"},
+    {"CategoryAssisted", SettingType::String, 13, "", false, "ASSISTED NON-ASSISTED"},
+    {"CategoryBand", SettingType::String, 5, "", false, "ALL 160M 80M 40M 20M 15M 10M"},
+    {"CategoryMode", SettingType::String, 6, "", false, "CW SSB RTTY DIGI MIXED"},
+    {"CategoryPower", SettingType::String, 5, "", false, "HIGH LOW QRP"},
+    {"CategoryStation", SettingType::String, 16, "", false,
+     "FIXED MOBILE PORTABLE ROVER ROVER-LIMITED ROVER-UNLIMITED EXPEDITION HQ SCHOOL DISTRIBUTED EXPLORER"},
+    {"CategoryTransmitter", SettingType::String, 10, "", false, "ONE TWO LIMITED UNLIMITED SWL"},
+    {"Email", SettingType::String, 80, "", false},
+    {"GridLocator", SettingType::String, 7, "", false},
+    {"Location", SettingType::String, 20, "", false},
+    {"Operators", SettingType::String, 100, "", false},
+    {"Soapbox", SettingType::String, 250, "", false},
+    {"CabrilloContest", SettingType::String, 40, "", false},
+    {"ContestPeriod", SettingType::String, 32, "", false, "", IsContestPeriodText},
     {"RigControl", SettingType::Integer, 4, "0", false},  // non-zero: the window follows the radio
     {"RigModel", SettingType::Integer, 4, "2", false},    // Hamlib's model number; 2 is "NET rigctl"
     {"RigPort", SettingType::String, 100, "localhost:4532", false},  // serial device or host:port
@@ -138,6 +159,20 @@ inline constexpr SettingName kTranceiverId{"TranceiverID"};
 inline constexpr SettingName kLanguage{"Language"};
 inline constexpr SettingName kCheckConfigOnStart{"CheckConfigOnStart"};
 inline constexpr SettingName kSetWindowOnTop{"SetWindowOnTop"};
+inline constexpr SettingName kCategoryOperator{"CategoryOperator"};
+inline constexpr SettingName kCategoryAssisted{"CategoryAssisted"};
+inline constexpr SettingName kCategoryBand{"CategoryBand"};
+inline constexpr SettingName kCategoryMode{"CategoryMode"};
+inline constexpr SettingName kCategoryPower{"CategoryPower"};
+inline constexpr SettingName kCategoryStation{"CategoryStation"};
+inline constexpr SettingName kCategoryTransmitter{"CategoryTransmitter"};
+inline constexpr SettingName kEmail{"Email"};
+inline constexpr SettingName kGridLocator{"GridLocator"};
+inline constexpr SettingName kLocation{"Location"};
+inline constexpr SettingName kOperators{"Operators"};
+inline constexpr SettingName kSoapbox{"Soapbox"};
+inline constexpr SettingName kCabrilloContest{"CabrilloContest"};
+inline constexpr SettingName kContestPeriod{"ContestPeriod"};
 inline constexpr SettingName kRigControl{"RigControl"};
 inline constexpr SettingName kRigModel{"RigModel"};
 inline constexpr SettingName kRigPort{"RigPort"};

@@ -1,6 +1,7 @@
 // AADX: contacts with Asia count; Asian stations collect countries, the others Asian prefixes.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -54,6 +55,13 @@ extern const Contest kAadx{
     .rules = {.pointBands = kAllBands, .points = AadxPoints, .multipliers = AadxMultipliers, .layout = AadxLayout,
               .files = kCountries, .status = AadxStatus},
     .entry = {.exchangeLimits = AadxLimits},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "AADX-CW", .adifContestId = "ALL-ASIAN-DX-CW",
+                        .period = NthSaturdayPeriod(6, 3, 0, 48)},
+                       {.modes = kPhoneLogs, .cabrilloName = "AADX-SSB", .adifContestId = "ALL-ASIAN-DX-PHONE",
+                        .period = NthSaturdayPeriod(9, 1, 0, 48)}
+                   }},
+                   .exchange = kAgeExchange},
 };
 
 }  // namespace tallyhawk

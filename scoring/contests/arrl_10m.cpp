@@ -1,6 +1,7 @@
 // ARRL 10 M: every contact on 10 m; totals, countries, states and ITU regions kept per mode (CW or phone).
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -70,6 +71,12 @@ extern const Contest kArrl10m{
               .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada},
               .receivesState = true},
     .band = {.always = Band::M10},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "ARRL-10", .adifContestId = "ARRL-10",
+                        .period = FullWeekendPeriod(12, 2, 0, 48)}
+                   }},
+                   .exchange = kSerialOrLettersExchange,
+                   .requiredHeaders = kRequiresEmail | kRequiresLocation},
 };
 
 }  // namespace tallyhawk

@@ -1,6 +1,7 @@
 // ARRL DX: W and VE stations work the world for countries, the world works W and VE for states.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -46,6 +47,14 @@ extern const Contest kArrlDx{
               .exchangeLimits = ArrlDxLimits,
               .prefill = {PrefillKind::Serial, PrefillKind::None, IsUsOrCanada},
               .receivesState = true},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "ARRL-DX-CW", .adifContestId = "ARRL-DX-CW",
+                        .period = FullWeekendPeriod(2, 3, 0, 48)},
+                       {.modes = kPhoneLogs, .cabrilloName = "ARRL-DX-SSB", .adifContestId = "ARRL-DX-SSB",
+                        .period = FullWeekendPeriod(3, 1, 0, 48)}
+                   }},
+                   .exchange = kSerialOrLettersExchange,
+                   .requiredHeaders = kRequiresEmail | kRequiresLocation},
 };
 
 }  // namespace tallyhawk

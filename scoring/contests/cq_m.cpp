@@ -2,6 +2,7 @@
 #include "callsign/own_country.h"
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -37,6 +38,11 @@ extern const Contest kCqm{
     .rules = {.pointBands = kAllBands, .points = CqmPoints, .multipliers = CqmMultipliers, .layout = CqmLayout,
               .files = kCountries, .status = CqmStatus, .usesCqmKey = true},
     .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "CQ-M", .adifContestId = "CQ-M",
+                        .period = FullWeekendPeriod(5, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialExchange},
 };
 
 }  // namespace tallyhawk

@@ -1,6 +1,7 @@
 // CQ WW DX: points by continent; countries and CQ zones per band.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 
@@ -37,6 +38,16 @@ extern const Contest kCqWwDx{
     .rules = {.pointBands = kAllBands, .points = DxContinentPoints, .multipliers = CqWwDxMultipliers,
               .layout = CqWwDxLayout, .files = kCountriesAndZones, .status = CqWwDxStatus},
     .entry = {.prefill = {PrefillKind::Zone, PrefillKind::Zone, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "CQ-WW-CW", .adifContestId = "CQ-WW-CW",
+                        .period = FullWeekendPeriod(11, 0, 0, 48)},
+                       {.modes = kPhoneLogs, .cabrilloName = "CQ-WW-SSB", .adifContestId = "CQ-WW-SSB",
+                        .period = FullWeekendPeriod(10, 0, 0, 48)},
+                       {.modes = kDigitalLogs, .cabrilloName = "CQ-WW-RTTY", .adifContestId = "CQ-WW-RTTY",
+                        .period = FullWeekendPeriod(9, 0, 0, 48)}
+                   }},
+                   .exchange = kCqZoneExchange,
+                   .requiredHeaders = kRequiresEmail},
 };
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // counted by their WPX prefix.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -44,6 +45,12 @@ extern const Contest kIaruHf{
     .rules = {.pointBands = kAllBands, .points = IaruHfPoints, .multipliers = IaruHfMultipliers,
               .layout = IaruHfLayout, .files = kCountriesAndZones},
     .entry = {.exchangeTakesLetters = true},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "IARU-HF", .adifContestId = "IARU-HF",
+                        .period = FullWeekendPeriod(7, 2, 12, 24)}
+                   }},
+                   .exchange = kItuZoneOrSocietyExchange,
+                   .requiredHeaders = kRequiresEmail},
 };
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // prefectures, Japanese stations collect countries and zones.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -47,6 +48,13 @@ extern const Contest kJapanDx{
     .rules = {.pointBands = kAllBands, .points = JapanDxPoints, .multipliers = JapanDxMultipliers,
               .layout = JapanDxLayout, .files = kCountriesAndZones, .status = JapanDxStatus},
     .entry = {.prefill = {PrefillKind::Zone, PrefillKind::None, IsJapanese}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "JIDX-CW", .adifContestId = "JIDX-CW",
+                        .period = FullWeekendPeriod(4, 2, 7, 30)},
+                       {.modes = kPhoneLogs, .cabrilloName = "JIDX-SSB", .adifContestId = "JIDX-SSB",
+                        .period = FullWeekendPeriod(11, 2, 7, 30)}
+                   }},
+                   .exchange = kZoneOrPrefectureExchange},
 };
 
 }  // namespace tallyhawk

@@ -1,6 +1,7 @@
 // LZ DX: Bulgarian stations score most; the received exchange (the ITU zone) is the multiplier.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -23,6 +24,11 @@ extern const Contest kLzDx{
     .listName = "LZ DX",
     .rules = {.pointBands = kTenToEighty, .points = LzDxPoints, .multipliers = LzDxMultipliers, .layout = LzDxLayout,
               .files = kCountries},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "LZ-DX", .adifContestId = "LZ DX",
+                        .period = FullWeekendPeriod(11, 3, 12, 24)}
+                   }},
+                   .exchange = kItuZoneExchange},
 };
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // per band.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -39,6 +40,13 @@ extern const Contest kOceaniaDx{
     .rules = {.pointBands = kAllBands, .points = OceaniaDxPoints, .multipliers = OceaniaDxMultipliers,
               .layout = OceaniaDxLayout, .files = kCountries, .status = OceaniaDxStatus},
     .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kPhoneLogs, .cabrilloName = "OCEANIA-DX-SSB", .adifContestId = "OCEANIA-DX-SSB",
+                        .period = FullWeekendPeriod(10, 1, 8, 24)},
+                       {.modes = kCwLogs, .cabrilloName = "OCEANIA-DX-CW", .adifContestId = "OCEANIA-DX-CW",
+                        .period = FullWeekendPeriod(10, 2, 8, 24)}
+                   }},
+                   .exchange = kSerialExchange},
 };
 
 }  // namespace tallyhawk

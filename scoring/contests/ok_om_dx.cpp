@@ -2,6 +2,7 @@
 // Czech and Slovak stations collect WPX prefixes.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -48,6 +49,13 @@ extern const Contest kOkOmDx{
               .layout = OkOmDxLayout, .files = kCountries, .status = OkOmDxStatus},
     .entry = {.exchangeTakesLetters = true,
               .prefill = {PrefillKind::Serial, PrefillKind::None, IsCzechOrSlovak}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "OK-OM-DX", .adifContestId = "OK-OM-DX",
+                        .period = FullWeekendPeriod(11, 2, 12, 24)},
+                       {.modes = kPhoneLogs, .cabrilloName = "OK-OM-DX", .adifContestId = "OK-OM-DX",
+                        .period = FullWeekendPeriod(4, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
 };
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // provinces, Dutch stations collect countries (call areas in the large countries).
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -42,6 +43,11 @@ extern const Contest kPaccDx{
     .rules = {.pointBands = kAllBands, .points = PaccDxPoints, .multipliers = PaccDxMultipliers,
               .layout = PaccDxLayout, .files = kCountries},
     .entry = {.exchangeTakesLetters = true, .prefill = {PrefillKind::Serial, PrefillKind::None, IsDutch}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "PACC", .adifContestId = "PACC",
+                        .period = FullWeekendPeriod(2, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
 };
 
 }  // namespace tallyhawk

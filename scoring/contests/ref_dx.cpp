@@ -2,6 +2,7 @@
 // departments, the others departments, Corsica and DA, and overseas countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -48,6 +49,13 @@ extern const Contest kRefDx{
               .layout = RefDxLayout, .files = kThreeKinds},
     .entry = {.exchangeTakesLetters = true,
               .prefill = {PrefillKind::Serial, PrefillKind::None, SendsDepartment}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "REF-CW", .adifContestId = "REF-CW",
+                        .period = FullWeekendPeriod(1, 0, 6, 36)},
+                       {.modes = kPhoneLogs, .cabrilloName = "REF-SSB", .adifContestId = "REF-SSB",
+                        .period = FullWeekendPeriod(2, 0, 6, 36)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
 };
 
 }  // namespace tallyhawk

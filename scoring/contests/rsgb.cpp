@@ -2,6 +2,7 @@
 // collects British districts, British stations collect countries (call areas in the large countries).
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -83,6 +84,15 @@ extern const Contest kRsgb21And28{
     .rules = RsgbRules(Rsgb21And28Layout),
     .entry = kRsgbEntry,
     .band = {.lowest = Band::M15},
+    // Guess: no list names the RSGB 21/28 MHz contests; the names follow their ADIF ids, and the dates
+    // (first and third Sunday of October, 0700-1900 UTC) are no longer in the rules we found.
+    .submission = {.editions = {{
+                       {.modes = kPhoneLogs, .cabrilloName = "RSGB-21/28-SSB", .adifContestId = "RSGB-21/28-SSB",
+                        .period = NthSaturdayPeriod(10, 1, 31, 12)},
+                       {.modes = kCwLogs, .cabrilloName = "RSGB-21/28-CW", .adifContestId = "RSGB-21/28-CW",
+                        .period = NthSaturdayPeriod(10, 3, 31, 12)}
+                   }},
+                   .exchange = kSerialWithDistrictExchange},
 };
 
 extern const Contest kRsgb7Mhz{
@@ -91,6 +101,13 @@ extern const Contest kRsgb7Mhz{
     .rules = RsgbRules(Rsgb7MhzLayout),
     .entry = kRsgbEntry,
     .band = {.always = Band::M40},
+    // Guess: no list names the RSGB 7 MHz contest and ADIF has no id for it; its rules give no date we
+    // could find, so "ContestPeriod" must be set for the time check.
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "RSGB-7MHZ", .adifContestId = "",
+                        .period = {}}
+                   }},
+                   .exchange = kSerialWithDistrictExchange},
 };
 
 }  // namespace tallyhawk

@@ -2,6 +2,7 @@
 // countries per band.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -49,6 +50,11 @@ extern const Contest kRussianDx{
     .entry = {.exchangeTakesLetters = true,
               .prefill = {PrefillKind::Serial, PrefillKind::None, IsRussian}},
     .loadsOblasts = true,
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "RDXC", .adifContestId = "RDXC",
+                        .period = FullWeekendPeriod(3, 3, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
 };
 
 }  // namespace tallyhawk

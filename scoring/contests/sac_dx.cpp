@@ -2,6 +2,7 @@
 // call areas, Scandinavian stations collect countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -49,6 +50,13 @@ extern const Contest kSacDx{
     .rules = {.pointBands = kTenToEighty, .points = SacDxPoints, .multipliers = SacDxMultipliers,
               .layout = SacDxLayout, .files = kCountries, .status = SacDxStatus},
     .entry = {.prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kCwLogs, .cabrilloName = "SAC-CW", .adifContestId = "SAC-CW",
+                        .period = FullWeekendPeriod(9, 3, 12, 24)},
+                       {.modes = kPhoneLogs, .cabrilloName = "SAC-SSB", .adifContestId = "SAC-SSB",
+                        .period = FullWeekendPeriod(10, 2, 12, 24)}
+                   }},
+                   .exchange = kSerialExchange},
 };
 
 }  // namespace tallyhawk

@@ -1,6 +1,7 @@
 // SP DX: the world works Poland for its provinces (one letter each); Polish stations collect countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -56,6 +57,11 @@ extern const Contest kSpDx{
     .entry = {.exchangeTakesLetters = true,
               .exchangeLimits = SpDxLimits,
               .prefill = {PrefillKind::Serial, PrefillKind::None, IsPolish}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "SPDX", .adifContestId = "SPDXContest",
+                        .period = FullWeekendPeriod(4, 1, 15, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
 };
 
 }  // namespace tallyhawk

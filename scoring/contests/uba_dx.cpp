@@ -2,6 +2,7 @@
 // European countries.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -67,6 +68,13 @@ extern const Contest kUbaDx{
               .layout = UbaDxLayout, .files = kThreeKinds, .status = UbaDxStatus},
     .entry = {.exchangeTakesLetters = true,
               .prefill = {PrefillKind::Serial, PrefillKind::SerialWithDistrict, IsBelgian}},
+    .submission = {.editions = {{
+                       {.modes = kPhoneLogs, .cabrilloName = "UBA-DX-SSB", .adifContestId = "UBA-DX-SSB",
+                        .period = FullWeekendPeriod(1, 0, 13, 24)},
+                       {.modes = kCwLogs, .cabrilloName = "UBA-DX-CW", .adifContestId = "UBA-DX-CW",
+                        .period = FullWeekendPeriod(2, 0, 13, 24)}
+                   }},
+                   .exchange = kSerialWithDistrictExchange},
 };
 
 }  // namespace tallyhawk

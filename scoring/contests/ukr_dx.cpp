@@ -2,6 +2,7 @@
 // everybody collects countries other than the own one.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -44,6 +45,11 @@ extern const Contest kUkrDx{
               .layout = UkrDxLayout, .files = kCountriesAndZones, .status = UkrDxStatus},
     .entry = {.exchangeTakesLetters = true,
               .prefill = {PrefillKind::Serial, PrefillKind::None, IsUkrainian}},
+    .submission = {.editions = {{
+                       {.modes = kCwAndPhoneLogs, .cabrilloName = "UKRAINIAN-DX", .adifContestId = "UKRAINIAN DX",
+                        .period = FullWeekendPeriod(11, 1, 12, 24)}
+                   }},
+                   .exchange = kSerialOrLettersExchange},
 };
 
 }  // namespace tallyhawk

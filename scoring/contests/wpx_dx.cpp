@@ -1,6 +1,7 @@
 // WPX DX: points as CQ WW DX; WPX prefixes once per contest, and per band the prefixes first worked there.
 #include "scoring/contests/contest_rule_units.h"
 #include "scoring/contests/rule_helpers.h"
+#include "scoring/exchange_check.h"
 
 namespace tallyhawk {
 namespace {
@@ -37,6 +38,16 @@ extern const Contest kWpxDx{
     .rules = {.pointBands = kAllBands, .points = DxContinentPoints, .multipliers = WpxDxMultipliers,
               .layout = WpxDxLayout, .files = kPrefixes, .status = WpxDxStatus},
     .entry = {.clearsSentAfterSave = true, .prefill = {PrefillKind::Serial, PrefillKind::Serial, nullptr}},
+    .submission = {.editions = {{
+                       {.modes = kPhoneLogs, .cabrilloName = "CQ-WPX-SSB", .adifContestId = "CQ-WPX-SSB",
+                        .period = FullWeekendPeriod(3, 0, 0, 48)},
+                       {.modes = kCwLogs, .cabrilloName = "CQ-WPX-CW", .adifContestId = "CQ-WPX-CW",
+                        .period = FullWeekendPeriod(5, 0, 0, 48)},
+                       {.modes = kDigitalLogs, .cabrilloName = "CQ-WPX-RTTY", .adifContestId = "CQ-WPX-RTTY",
+                        .period = FullWeekendPeriod(2, 2, 0, 48)}
+                   }},
+                   .exchange = kSerialExchange,
+                   .requiredHeaders = kRequiresEmail},
 };
 
 }  // namespace tallyhawk

@@ -70,6 +70,81 @@ version 1.3</source>
     </message>
 </context>
 <context>
+    <name>tallyhawk::CAfterContestDialog</name>
+    <message>
+        <source>After the contest</source>
+        <translation>После контеста</translation>
+    </message>
+    <message>
+        <source>Log for the sponsor: categories, details...</source>
+        <translation>Отчёт для организатора: категории, данные...</translation>
+    </message>
+    <message>
+        <source>Export Cabrillo 3.0 log</source>
+        <translation>Экспорт отчёта Cabrillo 3.0</translation>
+    </message>
+    <message>
+        <source>Export ADIF of the contest</source>
+        <translation>Экспорт ADIF контеста</translation>
+    </message>
+    <message>
+        <source>Check the log</source>
+        <translation>Проверить отчёт</translation>
+    </message>
+    <message>
+        <source>Import ADIF of any logger into the logbook...</source>
+        <translation>Импорт ADIF любого логгера в базу...</translation>
+    </message>
+    <message>
+        <source>Take over a Cabrillo log of another program...</source>
+        <translation>Взять отчёт Cabrillo другой программы...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The settings of the log are stored.</source>
+        <translation>Параметры отчёта сохранены.</translation>
+    </message>
+    <message>
+        <source>%1 findings, %2 contacts</source>
+        <translation>Замечаний: %1, связей: %2</translation>
+    </message>
+    <message>
+        <source>ADIF (*.adi *.adif *.ADI);;All files (*)</source>
+        <translation>ADIF (*.adi *.adif *.ADI);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 records read, %2 in the logbook, %3 without a call left out.</source>
+        <translation>Прочитано записей: %1, в базе: %2, пропущено без позывного: %3.</translation>
+    </message>
+    <message>
+        <source>Cabrillo (*.log *.cbr *.txt);;All files (*)</source>
+        <translation>Cabrillo (*.log *.cbr *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 contacts of contest %2 for %3 written to %4</source>
+        <translation>%1 связей контеста %2 для %3 записано в %4</translation>
+    </message>
+    <message>
+        <source>line %1: not imported</source>
+        <translation>строка %1: не импортирована</translation>
+    </message>
+    <message>
+        <source>Claimed score: </source>
+        <translation>Заявленный результат: </translation>
+    </message>
+    <message>
+        <source>line %1: cannot be read; not in the file</source>
+        <translation>строка %1: не читается; в файл не вошла</translation>
+    </message>
+    <message>
+        <source>%1 contacts written to %2</source>
+        <translation>%1 связей записано в %2</translation>
+    </message>
+</context>
+<context>
     <name>tallyhawk::CButtonBar</name>
     <message>
         <source>Save</source>
@@ -544,6 +619,73 @@ version 1.3</source>
     <message>
         <source>Serial speed in baud; 0 keeps the radio&apos;s default</source>
         <translation>Скорость порта в бодах; 0 — по умолчанию трансивера</translation>
+    </message>
+</context>
+<context>
+    <name>tallyhawk::CSubmissionDialog</name>
+    <message>
+        <source>Category operator</source>
+        <translation>Категория: операторы</translation>
+    </message>
+    <message>
+        <source>Category assisted</source>
+        <translation>Категория: помощь</translation>
+    </message>
+    <message>
+        <source>Category band</source>
+        <translation>Категория: диапазон</translation>
+    </message>
+    <message>
+        <source>Category mode</source>
+        <translation>Категория: вид работы</translation>
+    </message>
+    <message>
+        <source>Category power</source>
+        <translation>Категория: мощность</translation>
+    </message>
+    <message>
+        <source>Category station</source>
+        <translation>Категория: станция</translation>
+    </message>
+    <message>
+        <source>Category transmitter</source>
+        <translation>Категория: передатчики</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Эл. почта</translation>
+    </message>
+    <message>
+        <source>Grid locator</source>
+        <translation>QTH-локатор</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Местонахождение</translation>
+    </message>
+    <message>
+        <source>Operators</source>
+        <translation>Операторы</translation>
+    </message>
+    <message>
+        <source>Soapbox</source>
+        <translation>Комментарий</translation>
+    </message>
+    <message>
+        <source>Cabrillo contest</source>
+        <translation>Название контеста в Cabrillo</translation>
+    </message>
+    <message>
+        <source>Contest period</source>
+        <translation>Период контеста</translation>
+    </message>
+    <message>
+        <source>Log for the sponsor</source>
+        <translation>Отчёт для организатора</translation>
+    </message>
+    <message>
+        <source>A value is not allowed: the contest period is &quot;YYYY-MM-DD HHMM YYYY-MM-DD HHMM&quot;, start and the first minute after the end.</source>
+        <translation>Недопустимое значение: период контеста задаётся как &quot;ГГГГ-ММ-ДД ЧЧММ ГГГГ-ММ-ДД ЧЧММ&quot;, начало и первая минута после конца.</translation>
     </message>
 </context>
 <context>
