@@ -15,6 +15,7 @@
 #include "app/platform/qsettings_backend.h"
 #include "app/qt/logger_dlg.h"
 #include "app/qt/qt_conversions.h"
+#include "app/qt/tests/window_fixture.h"
 #include "core/file_io.h"
 #include "log/contact_frequency_file.h"
 
@@ -35,7 +36,7 @@ quint16 FreeLocalPort() {
 
 }  // namespace
 
-class RigTest : public QObject {
+class RigTest : public QObject, public testing::WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -50,17 +51,11 @@ private:
     void Rigctl(const QStringList& commands);
     void OpenWindow();
     void LogByHand(const QString& call, const QString& received);
-    QLineEdit* Edit(Field field) { return m_window->EntryRow().Edit(field); }
-    std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
 
     QString m_rigctld;
     QString m_rigctl;
     quint16 m_port = 0;
     std::unique_ptr<QProcess> m_server;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettingsBackend> m_settings;
-    std::unique_ptr<LoggerSession> m_session;
-    std::unique_ptr<CLoggerDlg> m_window;
 };
 
 void RigTest::init() {
@@ -68,15 +63,7 @@ void RigTest::init() {
     m_rigctl = QStandardPaths::findExecutable(QStringLiteral("rigctl"));
     if (m_rigctld.isEmpty() || m_rigctl.isEmpty())
         QSKIP("rigctld and rigctl (libhamlib-utils) are not installed");
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    for (const char* folder : {"dxcc", "database", "statistics"})
-        std::filesystem::create_directory(Folder() / folder);
-    for (const auto& file :
-         std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
-        std::filesystem::copy_file(file.path(), Folder() / "dxcc" / file.path().filename());
-    }
-    m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
+    SetUpFolder();
     (void)LoadSettings(*m_settings, FixedClock());  // past the first run
     for (const auto& [name, value] : {std::pair{"Callsign", "UA1AAA"},
                                       {"Contest", "CQ"},
@@ -98,9 +85,8 @@ void RigTest::init() {
 void RigTest::cleanup() {
     m_window.reset();
     m_session.reset();
-    m_settings.reset();
     StopRigctld();
-    m_dir.reset();
+    TearDownFolder();
 }
 
 // The dummy radio (model 1) behind rigctld, up once it accepts a connection.
