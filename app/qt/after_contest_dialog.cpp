@@ -4,19 +4,13 @@
 #include <QFileDialog>
 #include <QVBoxLayout>
 
+#include "app/qt/after_contest_texts.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/submission_dialog.h"
 #include "app/session/contest_log_import.h"
 #include "app/session/submission.h"
 
 namespace tallyhawk {
-namespace {
-
-QString TextOfMessage(const Message& message, bool russian) {
-    return ToQString(MessageTitle(message, russian) + ": " + MessageText(message, russian));
-}
-
-}  // namespace
 
 CAfterContestDialog::CAfterContestDialog(CLoggerDlg& window, SettingsBackend& store, Clock clock)
     : QDialog(&window), m_window(window), m_store(store), m_clock(std::move(clock)) {
@@ -60,28 +54,23 @@ void CAfterContestDialog::EditSettings() {
     if (dialog.exec() == QDialog::Accepted) Show({tr("The settings of the log are stored.")});
 }
 
-void CAfterContestDialog::ExportCabrillo() { ShowWrite(m_window.Session().ExportCabrillo()); }
+void CAfterContestDialog::ExportCabrillo() {
+    Show(AfterContestTexts::OfWrite(m_window.Session().ExportCabrillo(), m_window.Session().Russian()));
+}
 
-void CAfterContestDialog::ExportAdif() { ShowWrite(m_window.Session().ExportAdif()); }
+void CAfterContestDialog::ExportAdif() {
+    Show(AfterContestTexts::OfWrite(m_window.Session().ExportAdif(), m_window.Session().Russian()));
+}
 
 void CAfterContestDialog::Check() {
-    const LoggerSession& session = m_window.Session();
-    const SubmissionCheck check = session.CheckSubmission();
-    if (check.message) return Show({TextOfMessage(*check.message, session.Russian())});
-    QStringList lines;
-    for (const auto& finding : check.findings) lines << ToQString(FindingText(finding));
-    lines << tr("%1 findings, %2 contacts").arg(check.findings.size()).arg(check.contacts);
-    Show(lines);
+    Show(AfterContestTexts::OfCheck(m_window.Session().CheckSubmission(), m_window.Session().Russian()));
 }
 
 void CAfterContestDialog::ImportAnyAdif() {
     const QString path = chooseFile(tr("ADIF (*.adi *.adif *.ADI);;All files (*)"));
     if (path.isEmpty()) return;
     const LoggerSession& session = m_window.Session();
-    const AnyImportResult result = session.ImportAnyAdif(path.toStdString());
-    if (result.message) return Show({TextOfMessage(*result.message, session.Russian())});
-    Show({tr("%1 records read, %2 in the logbook, %3 without a call left out.")
-              .arg(result.records).arg(result.imported).arg(result.withoutCall)});
+    Show(AfterContestTexts::OfAnyImport(session.ImportAnyAdif(path.toStdString()), session.Russian()));
 }
 
 // The new log becomes the session's: its settings are read again and the log is reloaded.
@@ -90,7 +79,7 @@ void CAfterContestDialog::ImportContestLog() {
     if (path.isEmpty()) return;
     LoggerSession& session = m_window.Session();
     const auto result = tallyhawk::ImportContestLog(session.Folder(), m_store, path.toStdString(), m_clock());
-    if (!result.log) return Show({TextOfMessage(*result.message, session.Russian())});
+    if (!result.log) return Show({AfterContestTexts::OfMessage(*result.message, session.Russian())});
     (void)session.Start();
     const ReloadResult reload = session.ReloadContestLog();
     m_window.Redraw();
@@ -98,16 +87,8 @@ void CAfterContestDialog::ImportContestLog() {
                           .arg(result.log->contacts).arg(ToQString(result.log->contest))
                           .arg(ToQString(result.log->callsign)).arg(ToQString(result.path.string()))};
     for (std::size_t line : result.log->skippedLines) lines << tr("line %1: not imported").arg(line);
-    for (const auto& message : reload.messages) lines << TextOfMessage(message, session.Russian());
+    for (const auto& message : reload.messages) lines << AfterContestTexts::OfMessage(message, session.Russian());
     lines << tr("Claimed score: ") + ToQString(session.CurrentScreen().scoreLabel);
-    Show(lines);
-}
-
-void CAfterContestDialog::ShowWrite(const SubmissionWrite& written) {
-    if (written.message) return Show({TextOfMessage(*written.message, m_window.Session().Russian())});
-    QStringList lines;
-    for (std::size_t line : written.unreadLines) lines << tr("line %1: cannot be read; not in the file").arg(line);
-    lines << tr("%1 contacts written to %2").arg(written.contacts).arg(ToQString(written.path.string()));
     Show(lines);
 }
 

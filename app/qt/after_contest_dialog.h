@@ -33,7 +33,6 @@ private:
     void ImportAnyAdif();
     void ImportContestLog();
     void Show(const QStringList& lines);
-    void ShowWrite(const SubmissionWrite& written);
 
     CLoggerDlg& m_window;
     SettingsBackend& m_store;

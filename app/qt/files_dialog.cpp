@@ -6,9 +6,9 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <memory>
 
+#include "app/qt/after_contest_texts.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
 
@@ -49,32 +49,63 @@ CFilesDialog::CFilesDialog(LoggerSession& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 10);
     layout->setSpacing(8);
-    layout->addWidget(Caption(this, tr("Convert a log between ADIF and Cabrillo")));
-    auto* conversion = new QHBoxLayout;
-    conversion->addWidget(AddButton("adifSource", tr("ADIF source..."), &CFilesDialog::ChooseAdifSource));
-    conversion->addWidget(AddButton("cabrilloSource", tr("Cabrillo source..."), &CFilesDialog::ChooseCabrilloSource));
-    m_convert = AddButton("convert", tr("Convert"), &CFilesDialog::Convert);
-    conversion->addWidget(m_convert);
-    conversion->addStretch(1);
-    layout->addLayout(conversion);
-    layout->addSpacing(6);
-    layout->addWidget(Caption(this, tr("Fill the logbook (call history) from an ADIF file")));
-    auto* logbook = new QHBoxLayout;
-    logbook->addWidget(AddButton("importFile", tr("ADIF file..."), &CFilesDialog::ChooseImportFile));
-    logbook->addWidget(AddButton("import", tr("Import"), &CFilesDialog::Import));
-    logbook->addStretch(1);
-    layout->addLayout(logbook);
-    layout->addSpacing(6);
+    AddConversion(*layout);
+    AddLogbook(*layout);
     m_path = new QLabel(this);
     m_path->setObjectName(QStringLiteral("path"));
     m_path->setWordWrap(true);
     layout->addWidget(m_path);
     m_status = StatusLine(this);
     layout->addWidget(m_status);
+    AddAfterContest(*layout);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     ShowState();
+}
+
+void CFilesDialog::AddConversion(QVBoxLayout& layout) {
+    layout.addWidget(Caption(this, tr("Convert a log between ADIF and Cabrillo")));
+    auto* conversion = new QHBoxLayout;
+    conversion->addWidget(AddButton("adifSource", tr("ADIF source..."), &CFilesDialog::ChooseAdifSource));
+    conversion->addWidget(AddButton("cabrilloSource", tr("Cabrillo source..."), &CFilesDialog::ChooseCabrilloSource));
+    m_convert = AddButton("convert", tr("Convert"), &CFilesDialog::Convert);
+    conversion->addWidget(m_convert);
+    conversion->addStretch(1);
+    layout.addLayout(conversion);
+    layout.addSpacing(6);
+}
+
+// Import reads the file as the checked ADIF unless the operator ticks the ADIF of any logger.
+void CFilesDialog::AddLogbook(QVBoxLayout& layout) {
+    layout.addWidget(Caption(this, tr("Fill the logbook (call history) from an ADIF file")));
+    auto* logbook = new QHBoxLayout;
+    logbook->addWidget(AddButton("importFile", tr("ADIF file..."), &CFilesDialog::ChooseImportFile));
+    logbook->addWidget(AddButton("import", tr("Import"), &CFilesDialog::Import));
+    m_anyAdif = new QCheckBox(tr("Any logger's ADIF"), this);
+    m_anyAdif->setObjectName(QStringLiteral("anyAdif"));
+    logbook->addWidget(m_anyAdif);
+    logbook->addStretch(1);
+    layout.addLayout(logbook);
+    layout.addSpacing(6);
+}
+
+// The answer box shows only once a step has something to tell.
+void CFilesDialog::AddAfterContest(QVBoxLayout& layout) {
+    layout.addSpacing(6);
+    layout.addWidget(Caption(this, tr("After the contest")));
+    auto* submission = new QHBoxLayout;
+    submission->addWidget(AddButton("exportCabrillo", tr("Cabrillo 3.0 for the sponsor"), &CFilesDialog::ExportCabrillo));
+    submission->addWidget(AddButton("exportAdif", tr("ADIF 3.1 export"), &CFilesDialog::ExportAdif));
+    submission->addWidget(AddButton("check", tr("Check the log"), &CFilesDialog::Check));
+    submission->addStretch(1);
+    layout.addLayout(submission);
+    m_answer = new QPlainTextEdit(this);
+    m_answer->setObjectName(QStringLiteral("answer"));
+    m_answer->setReadOnly(true);
+    m_answer->setMinimumHeight(m_answer->fontMetrics().lineSpacing() * 6);
+    m_answer->hide();
+    layout.addWidget(m_answer);
 }
 
 QPushButton* CFilesDialog::AddButton(const char* name, const QString& text, void (CFilesDialog::*action)()) {
@@ -140,11 +171,36 @@ void CFilesDialog::Convert() {
 }
 
 void CFilesDialog::Import() {
+    if (m_anyAdif->isChecked()) return ImportAnyAdif();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ImportResult result = m_state.Import(DrawStatus());
     QApplication::restoreOverrideCursor();
     ShowState();
     ShowError(result.message);
+}
+
+void CFilesDialog::ImportAnyAdif() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const AnyImportResult result = m_state.ImportAnyAdif(DrawStatus());
+    QApplication::restoreOverrideCursor();
+    ShowState();
+    ShowAnswer(AfterContestTexts::OfAnyImport(result, m_session.Russian()));
+}
+
+void CFilesDialog::ExportCabrillo() {
+    ShowAnswer(AfterContestTexts::OfWrite(m_session.ExportCabrillo(), m_session.Russian()));
+}
+
+void CFilesDialog::ExportAdif() { ShowAnswer(AfterContestTexts::OfWrite(m_session.ExportAdif(), m_session.Russian())); }
+
+void CFilesDialog::Check() { ShowAnswer(AfterContestTexts::OfCheck(m_session.CheckSubmission(), m_session.Russian())); }
+
+void CFilesDialog::ShowAnswer(const QStringList& lines) {
+    if (lines.isEmpty()) return;
+    m_answer->setPlainText(lines.join(QChar('\n')));
+    if (!m_answer->isHidden()) return;
+    m_answer->show();
+    adjustSize();
 }
 
 }  // namespace tallyhawk

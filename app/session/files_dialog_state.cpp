@@ -45,4 +45,8 @@ ImportResult FilesDialogState::Import(const StatusSink& status) {
     return m_session.ImportAdif(m_path, Drawing(status));
 }
 
+AnyImportResult FilesDialogState::ImportAnyAdif(const StatusSink& status) {
+    return m_session.ImportAnyAdif(m_path, Drawing(status));
+}
+
 }  // namespace tallyhawk

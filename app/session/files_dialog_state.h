@@ -26,6 +26,8 @@ public:
     // Convert and Import, each drawing its texts in the status line (and handing them to `status`).
     ConversionResult Convert(const StatusSink& status = {});
     ImportResult Import(const StatusSink& status = {});
+    // The chosen file read as the ADIF of any logger into the same logbook, drawing the same status line.
+    AnyImportResult ImportAnyAdif(const StatusSink& status = {});
 
     const std::filesystem::path& Path() const { return m_path; }
     LogFormat Format() const { return m_format; }

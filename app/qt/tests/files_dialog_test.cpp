@@ -1,9 +1,11 @@
 // The Files dialog (F6) end to end on files other programs wrote: a Cabrillo log converted to ADIF, an
 // ADIF file imported into the logbook and shown as a call's history, a rejected file told in the
-// operator's language.
+// operator's language; and after the contest: the files for the sponsor and LoTW, the check, and any
+// logger's ADIF that the checked import refuses.
 #include "app/qt/files_dialog.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -22,6 +24,9 @@ private slots:
     void ARealCabrilloLogBecomesAdifBesideIt();
     void ARealAdifFileFillsTheCallHistory();
     void ARejectedFileIsToldInTheOperatorsLanguage();
+    void TheExportsGoIntoTheProgramFolderAndSayWhere();
+    void TheCheckListsTheFaultsOfTheLog();
+    void AnyLoggersAdifFillsTheLogbookTheCheckedImportRefuses();
 
 private:
     // A file of the shared real data copied into exports/ of the program folder.
@@ -108,6 +113,63 @@ void FilesDialogTest::ARejectedFileIsToldInTheOperatorsLanguage() {
     });
     QVERIFY2(told.startsWith("Некоторые данные "), qPrintable(told));
     QVERIFY(!std::filesystem::exists(Folder() / "exports" / "Convert.cbr"));
+}
+
+void FilesDialogTest::TheExportsGoIntoTheProgramFolderAndSayWhere() {
+    LogContacts({"W1AW", "DL1ABC", "JA1XYZ"});
+    OpenWindow();
+    const struct {
+        const char* button;
+        const char* file;
+        const char* firstLine;
+    } exports[] = {
+        {"exportCabrillo", "UA1AAA-CQ-WPX-CW.log", "START-OF-LOG: 3.0\r\n"},
+        {"exportAdif", "UA1AAA-CQ-WPX-CW.adi", "Tallyhawk ADIF export\r\n<ADIF_VER:5>3.1."},
+    };
+    for (const auto& expected : exports) {
+        QString answer;
+        UseFilesDialog({}, [&answer, &expected](CFilesDialog& files) {
+            QVERIFY(!files.findChild<QPlainTextEdit*>("answer")->isVisible());
+            files.ButtonFor(expected.button).click();
+            QVERIFY(files.findChild<QPlainTextEdit*>("answer")->isVisible());
+            answer = files.AnswerText();
+            QCOMPARE(files.StatusText(), QString());  // the specified status line stays as it was
+        });
+        const auto written = Folder() / expected.file;
+        QCOMPARE(answer, QString("3 contacts written to %1").arg(QString::fromStdString(written.string())));
+        QVERIFY2(ReadText(written).starts_with(expected.firstLine), expected.file);
+    }
+}
+
+void FilesDialogTest::TheCheckListsTheFaultsOfTheLog() {
+    LogContacts({"W1AW", "DL1ABC", "W1AW"});
+    OpenWindow();
+    QString answer;
+    UseFilesDialog({}, [&answer](CFilesDialog& files) {
+        files.ButtonFor("check").click();
+        answer = files.AnswerText();
+    });
+    QVERIFY2(answer.contains("duplicate of line"), qPrintable(answer));
+    QVERIFY2(answer.endsWith(" findings, 3 contacts"), qPrintable(answer));
+}
+
+void FilesDialogTest::AnyLoggersAdifFillsTheLogbookTheCheckedImportRefuses() {
+    const auto wsjtx = Export("adif/diablowu_jtdx_wsjtx_log.adi", "wsjtx.adi");  // "<eoh>", "<eor>"
+    OpenWindow();
+    QString refusal;
+    UseFilesDialog(wsjtx, [&refusal](CFilesDialog& files) {
+        files.ButtonFor("importFile").click();
+        QVERIFY(!files.AnyAdifChoice().isChecked());  // the checked import is the default
+        AnswerNextBox("OK", [&refusal](const QString& text) { refusal = text; });
+        files.ButtonFor("import").click();
+        QVERIFY(files.AnswerText().isEmpty());
+        files.AnyAdifChoice().setChecked(true);
+        files.ButtonFor("import").click();
+        QCOMPARE(files.StatusText(), QString("Complete          "));
+        QCOMPARE(files.AnswerText(), QString("1999 records read, 1999 in the logbook, 0 without a call left out."));
+    });
+    QVERIFY(!refusal.isEmpty());
+    QCOMPARE(std::filesystem::file_size(Folder() / "database" / "Logbook.idx"), 1999u * 10u);
 }
 
 }  // namespace tallyhawk

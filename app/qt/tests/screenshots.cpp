@@ -167,6 +167,7 @@ void SaveDialogs(Station& station, LoggerSession& session, CLoggerDlg& window, c
     };
     files.ButtonFor("adifSource").click();
     files.ButtonFor("convert").click();
+    files.ButtonFor("check").click();
     Save(files, output, "files_dialog.png");
     const auto contact = session.OpenContactEditorAtRow(4);
     CQsoEditDialog editor(session, contact.value_or(EditTransfer{}), &window);

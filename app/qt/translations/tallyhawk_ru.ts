@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AfterContestTexts</name>
+    <message>
+        <source>line %1: cannot be read; not in the file</source>
+        <translation>строка %1: не читается; в файл не вошла</translation>
+    </message>
+    <message>
+        <source>%1 contacts written to %2</source>
+        <translation>%1 связей записано в %2</translation>
+    </message>
+    <message>
+        <source>%1 findings, %2 contacts</source>
+        <translation>Замечаний: %1, связей: %2</translation>
+    </message>
+    <message>
+        <source>%1 records read, %2 in the logbook, %3 without a call left out.</source>
+        <translation>Прочитано записей: %1, в базе: %2, пропущено без позывного: %3.</translation>
+    </message>
+</context>
+<context>
     <name>Pictures</name>
     <message>
         <source>HF contest logger
@@ -108,16 +127,8 @@ version 1.3</source>
         <translation>Параметры отчёта сохранены.</translation>
     </message>
     <message>
-        <source>%1 findings, %2 contacts</source>
-        <translation>Замечаний: %1, связей: %2</translation>
-    </message>
-    <message>
         <source>ADIF (*.adi *.adif *.ADI);;All files (*)</source>
         <translation>ADIF (*.adi *.adif *.ADI);;Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>%1 records read, %2 in the logbook, %3 without a call left out.</source>
-        <translation>Прочитано записей: %1, в базе: %2, пропущено без позывного: %3.</translation>
     </message>
     <message>
         <source>Cabrillo (*.log *.cbr *.txt);;All files (*)</source>
@@ -134,14 +145,6 @@ version 1.3</source>
     <message>
         <source>Claimed score: </source>
         <translation>Заявленный результат: </translation>
-    </message>
-    <message>
-        <source>line %1: cannot be read; not in the file</source>
-        <translation>строка %1: не читается; в файл не вошла</translation>
-    </message>
-    <message>
-        <source>%1 contacts written to %2</source>
-        <translation>%1 связей записано в %2</translation>
     </message>
 </context>
 <context>
@@ -452,6 +455,26 @@ version 1.3</source>
     <message>
         <source>File: %1</source>
         <translation>Файл: %1</translation>
+    </message>
+    <message>
+        <source>Any logger&apos;s ADIF</source>
+        <translation>ADIF любого логгера</translation>
+    </message>
+    <message>
+        <source>After the contest</source>
+        <translation>После контеста</translation>
+    </message>
+    <message>
+        <source>Cabrillo 3.0 for the sponsor</source>
+        <translation>Cabrillo 3.0 для организатора</translation>
+    </message>
+    <message>
+        <source>ADIF 3.1 export</source>
+        <translation>Экспорт ADIF 3.1</translation>
+    </message>
+    <message>
+        <source>Check the log</source>
+        <translation>Проверить отчёт</translation>
     </message>
 </context>
 <context>
