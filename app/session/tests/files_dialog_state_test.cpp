@@ -1,5 +1,6 @@
 #include "app/session/files_dialog_state.h"
 
+#include "database/logbook_database.h"
 #include "tests/support/session_fixture.h"
 
 namespace tallyhawk {
@@ -76,6 +77,21 @@ TEST_F(FilesDialogStateTest, ARejectedFileBringsTheErrorBoxAndWritesNothing) {
     EXPECT_EQ(files.Import().outcome, ImportOutcome::Rejected);
     EXPECT_FALSE(std::filesystem::exists(PathOf("exports/Convert.cbr")));
     EXPECT_FALSE(std::filesystem::exists(PathOf("database/Logbook.idx")));
+}
+
+// The file the checked import refuses (a record over two lines) is read as any logger's ADIF instead.
+TEST_F(FilesDialogStateTest, AnyLoggersImportReadsTheRefusedFileAndDrawsTheStatusLine) {
+    Write("exports/broken.adi", "<EOH>\r\n<CALL:5>UA1AA<QSO_DATE:8>20020315\r\n<eor>\r\n");
+    const LoggerSession session = Started();
+    FilesDialogState files(session);
+    EXPECT_EQ(files.ImportAnyAdif().outcome, AnyImportOutcome::NothingChosen);
+    files.ChooseImportFile(PathOf("exports/broken.adi"));
+    EXPECT_EQ(files.Import().outcome, ImportOutcome::Rejected);
+    const AnyImportResult imported = files.ImportAnyAdif();
+    EXPECT_EQ(imported.outcome, AnyImportOutcome::Imported);
+    EXPECT_EQ(imported.imported, 1);
+    EXPECT_EQ(files.StatusText(), "Complete          ");
+    EXPECT_EQ(std::filesystem::file_size(PathOf("database/Logbook.idx")), kLogbookEntrySize);
 }
 
 }  // namespace
