@@ -41,6 +41,9 @@ QLabel* StatusLine(QWidget* parent) {
 // A long import draws its count often; the line is repainted at most this often meanwhile.
 constexpr qint64 kStatusRepaintMilliseconds = 50;
 
+// The after-contest answer shows this many lines; a longer list of findings scrolls.
+constexpr int kAnswerLines = 7;
+
 }  // namespace
 
 CFilesDialog::CFilesDialog(LoggerSession& session, QWidget* parent)
@@ -103,7 +106,7 @@ void CFilesDialog::AddAfterContest(QVBoxLayout& layout) {
     m_answer = new QPlainTextEdit(this);
     m_answer->setObjectName(QStringLiteral("answer"));
     m_answer->setReadOnly(true);
-    m_answer->setMinimumHeight(m_answer->fontMetrics().lineSpacing() * 6);
+    m_answer->setFixedHeight(m_answer->fontMetrics().lineSpacing() * kAnswerLines + 4 * m_answer->frameWidth());
     m_answer->hide();
     layout.addWidget(m_answer);
 }
