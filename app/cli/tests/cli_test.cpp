@@ -1,3 +1,5 @@
+// tallyhawk-cli log, set, settings, history and send, and the usage errors.
+#include <cstdlib>
 #include <map>
 
 #include "tests/support/cli_fixture.h"
@@ -141,6 +143,16 @@ TEST_F(CliTest, HistoryPrintsOneTabSeparatedLinePerLogbookContact) {
     EXPECT_FALSE(std::filesystem::exists(PathOf("database/LookUp.bdx")));
     EXPECT_EQ(Cli({"history", "DL1AB"}).out, "");
     EXPECT_EQ(Cli({"history"}).exitCode, 2);
+}
+
+TEST_F(CliTest, SendWithoutAWindowFailsAndSaysSo) {
+    // A server name of its own, so that a window running on this machine cannot answer.
+    ::setenv("TALLYHAWK_SERVER", PathOf("no-window").c_str(), 1);
+    const auto result = Cli({"send", "settings:", "band:20"});
+    ::unsetenv("TALLYHAWK_SERVER");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("no window"), std::string::npos) << result.err;
+    EXPECT_EQ(Cli({"send"}).exitCode, 2);
 }
 
 }  // namespace
