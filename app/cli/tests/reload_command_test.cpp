@@ -106,11 +106,8 @@ TEST_F(ReloadCommandTest, PrintsTheScoreAsTheScoreCommandDoes) {
     EXPECT_EQ(Cli({"reload", "extra"}).exitCode, 2);
 }
 
+// Every refusal and its texts are the session's (ReloadTest); here one reaches standard error.
 TEST_F(ReloadCommandTest, RefusedLogIsNamedAndNothingIsDeleted) {
-    const auto missing = Cli({"reload"});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "WARNING!: Cabrillo file DL1XYZ.cbr not created yet for reloading\n\n");
-
     LogThree();
     Write("DL1XYZ.cbr",
           Read("DL1XYZ.cbr") +
@@ -126,7 +123,6 @@ TEST_F(ReloadCommandTest, RefusedLogIsNamedAndNothingIsDeleted) {
 TEST_F(ReloadCommandTest, StatusPrintsTheStatusLineAndTheReceivedExchange) {
     LogThree();
     EXPECT_EQ(Cli({"status", "K3LR"}).out, "United States - WORKED COUNTRY\n05\n");
-    EXPECT_EQ(Cli({"status", "vk2abc"}).out, "Australia - NEW COUNTRY\n30\n");
     ASSERT_EQ(Cli({"set", "Contest=WPX"}).exitCode, 0);
     EXPECT_EQ(Cli({"status", "K3LR"}).out, "\n\n");  // no prefix file yet
     EXPECT_EQ(Cli({"status"}).exitCode, 2);
