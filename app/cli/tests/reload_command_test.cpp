@@ -1,4 +1,4 @@
-// tallyhawk-cli reload and status, and a reload killed part-way and run again.
+// tallyhawk-cli score, reload and status, and a reload killed part-way and run again.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -82,9 +82,21 @@ protected:
     }
 };
 
+// score prints the grid rows and the claimed score; reload prints the same after rebuilding.
 TEST_F(ReloadCommandTest, PrintsTheScoreAsTheScoreCommandDoes) {
     LogThree();
     const auto score = Cli({"score"});
+    EXPECT_EQ(score.exitCode, 0) << score.err;
+    EXPECT_EQ(score.out,
+              "Band\tQSO\tDXCC\tZone\tQSO Points\n"
+              "10 m\t0\t0\t0\t0\n"
+              "15 m\t0\t0\t0\t0\n"
+              "20 m\t2\t2\t2\t6\n"
+              "40 m\t1\t1\t1\t3\n"
+              "80 m\t0\t0\t0\t0\n"
+              "160 m\t0\t0\t0\t0\n"
+              "54\n");
+    EXPECT_EQ(Cli({"score", "extra"}).exitCode, 2);
     Write("statistics/20m.x", "stale");
     const auto reload = Cli({"reload"});
     EXPECT_EQ(reload.exitCode, 0) << reload.err;
@@ -94,11 +106,8 @@ TEST_F(ReloadCommandTest, PrintsTheScoreAsTheScoreCommandDoes) {
     EXPECT_EQ(Cli({"reload", "extra"}).exitCode, 2);
 }
 
+// Every refusal and its texts are the session's (ReloadTest); here one reaches standard error.
 TEST_F(ReloadCommandTest, RefusedLogIsNamedAndNothingIsDeleted) {
-    const auto missing = Cli({"reload"});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "WARNING!: Cabrillo file DL1XYZ.cbr not created yet for reloading\n\n");
-
     LogThree();
     Write("DL1XYZ.cbr",
           Read("DL1XYZ.cbr") +
@@ -114,7 +123,6 @@ TEST_F(ReloadCommandTest, RefusedLogIsNamedAndNothingIsDeleted) {
 TEST_F(ReloadCommandTest, StatusPrintsTheStatusLineAndTheReceivedExchange) {
     LogThree();
     EXPECT_EQ(Cli({"status", "K3LR"}).out, "United States - WORKED COUNTRY\n05\n");
-    EXPECT_EQ(Cli({"status", "vk2abc"}).out, "Australia - NEW COUNTRY\n30\n");
     ASSERT_EQ(Cli({"set", "Contest=WPX"}).exitCode, 0);
     EXPECT_EQ(Cli({"status", "K3LR"}).out, "\n\n");  // no prefix file yet
     EXPECT_EQ(Cli({"status"}).exitCode, 2);

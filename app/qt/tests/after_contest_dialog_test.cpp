@@ -4,19 +4,17 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTimer>
-#include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
-#include <memory>
+#include <QTimer>
 
-#include "app/platform/qsettings_backend.h"
+#include "app/qt/tests/window_fixture.h"
 
 namespace tallyhawk {
+
+using namespace testing;
+
 namespace {
 
 // Every button and label of a shown dialog is at least as wide as its text needs; with
@@ -38,87 +36,45 @@ void VerifyTextsWhole(QWidget& dialog, const QString& pictureName) {
     if (!folder.isEmpty()) QVERIFY(dialog.grab().save(folder + "/" + pictureName));
 }
 
-ClockReading FixedClock() {
-    return ClockReading{.year = 2024, .month = 11, .day = 23, .hour = 12, .minute = 34, .second = 56};
-}
-
 }  // namespace
 
-class AfterContestDialogTest : public QObject {
+class AfterContestDialogTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
-    void F8OpensTheDialog();
-    void CheckAndExportsAnswerInTheDialog();
+    void cleanup() { TearDownFolder(); }
+    void F8OpensTheDialogWhereCheckAndExportsAnswer();
     void ImportsTakeTheChosenFiles();
     void SettingsDialogShowsTheContestPeriodAndStoresTheChoices();
-    void BothDialogsShowEveryTextWhole();
-
-private:
-    std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
-    void OpenWindow(const std::vector<std::string>& calls);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettingsBackend> m_settings;
-    std::unique_ptr<LoggerSession> m_session;
-    std::unique_ptr<CLoggerDlg> m_window;
 };
 
+// DL1XYZ in CQ WW CW 2024.
 void AfterContestDialogTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    for (const char* folder : {"dxcc", "database", "statistics"}) std::filesystem::create_directory(Folder() / folder);
-    for (const auto& file : std::filesystem::directory_iterator(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc")) {
-        std::filesystem::copy_file(file.path(), Folder() / "dxcc" / file.path().filename());
-    }
-    m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
-    (void)LoadSettings(*m_settings, FixedClock());
-    for (const auto& [name, value] : {std::pair{"Callsign", "DL1XYZ"}, {"Contest", "CQ"}, {"Band", "20"},
-                                      {"Mode", "CW"}, {"Date", "2024-11-23"}, {"Continent", "EU"}, {"CDROM", "none"}}) {
-        m_settings->WriteString(kSettingsGroup, name, value);
+    SetUpFolder();
+    WriteSettings(false);
+    for (const auto& [name, value] : {std::pair{"Callsign", "DL1XYZ"}, {"Contest", "CQ"}, {"Date", "2024-11-23"},
+                                      {"Continent", "EU"}, {"CQZone", "14"}}) {
+        WriteSetting(name, value);
     }
 }
 
-void AfterContestDialogTest::cleanup() {
-    m_window.reset();
-    m_session.reset();
-    m_settings.reset();
-    m_dir.reset();
-}
-
-void AfterContestDialogTest::OpenWindow(const std::vector<std::string>& calls) {
-    m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
-    (void)m_session->Start();
-    for (const auto& call : calls) {
-        m_session->SetFieldText(Field::Call, call);
-        m_session->SetFieldText(Field::Time, "12:00");
-        m_session->SetFieldText(Field::ExchangeSent, "14");
-        m_session->SetFieldText(Field::ExchangeReceived, "05");
-        (void)m_session->SaveContact();
-    }
-    m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
-    m_window->Start();
-}
-
-void AfterContestDialogTest::F8OpensTheDialog() {
-    OpenWindow({});
+void AfterContestDialogTest::F8OpensTheDialogWhereCheckAndExportsAnswer() {
+    LogContacts({"W1AW", "W1AW"});
+    OpenWindow();
     std::optional<Dialog> opened;
     m_window->openDialog = [&opened](Dialog dialog) {
         opened = dialog;
         return false;
     };
-    QTest::keyClick(m_window->EntryRow().Edit(Field::Call), Qt::Key_F8);
+    QTest::keyClick(Edit(Field::Call), Qt::Key_F8);
     QCOMPARE(opened == Dialog::AfterContest, true);
-}
 
-void AfterContestDialogTest::CheckAndExportsAnswerInTheDialog() {
-    OpenWindow({"W1AW", "W1AW"});
     CAfterContestDialog dialog(*m_window, *m_settings, FixedClock);
     dialog.Action("Check the log")->click();
     QVERIFY2(dialog.Answer().contains("line 16: duplicate of line 15: W1AW on 20 m CW"), qPrintable(dialog.Answer()));
     QVERIFY(dialog.Answer().endsWith("findings, 2 contacts"));
+    VerifyTextsWhole(dialog, "after_contest_dialog.png");
     dialog.Action("Export Cabrillo 3.0 log")->click();
     QVERIFY(std::filesystem::exists(Folder() / "DL1XYZ-CQ-WW-CW.log"));
     QVERIFY(dialog.Answer().startsWith("2 contacts written to "));
@@ -127,7 +83,7 @@ void AfterContestDialogTest::CheckAndExportsAnswerInTheDialog() {
 }
 
 void AfterContestDialogTest::ImportsTakeTheChosenFiles() {
-    OpenWindow({});
+    OpenWindow();
     CAfterContestDialog dialog(*m_window, *m_settings, FixedClock);
     const std::filesystem::path realData = TALLYHAWK_REALDATA;
     dialog.chooseFile = [&realData](const QString&) {
@@ -149,12 +105,13 @@ void AfterContestDialogTest::ImportsTakeTheChosenFiles() {
 }
 
 void AfterContestDialogTest::SettingsDialogShowsTheContestPeriodAndStoresTheChoices() {
-    OpenWindow({});
+    OpenWindow();
     CAfterContestDialog dialog(*m_window, *m_settings, FixedClock);
     QString placeholder;
     QTimer::singleShot(50, [&placeholder] {
         auto* settings = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(settings != nullptr);
+        VerifyTextsWhole(*settings, "submission_dialog.png");
         placeholder = settings->findChild<QLineEdit*>("Contest period")->placeholderText();
         settings->findChild<QComboBox*>("Category power")->setCurrentText("LOW");
         settings->findChild<QLineEdit*>("Email")->setText("dl1xyz@example.org");
@@ -164,20 +121,6 @@ void AfterContestDialogTest::SettingsDialogShowsTheContestPeriodAndStoresTheChoi
     QCOMPARE(placeholder, QString("2024-11-23 0000 2024-11-25 0000"));  // CQ WW CW of the setup's year
     QCOMPARE(m_settings->ReadString(kSettingsGroup, "CategoryPower").value_or(""), std::string("LOW"));
     QCOMPARE(m_settings->ReadString(kSettingsGroup, "Email").value_or(""), std::string("dl1xyz@example.org"));
-}
-
-void AfterContestDialogTest::BothDialogsShowEveryTextWhole() {
-    OpenWindow({"W1AW", "W1AW"});
-    CAfterContestDialog dialog(*m_window, *m_settings, FixedClock);
-    dialog.Action("Check the log")->click();
-    VerifyTextsWhole(dialog, "after_contest_dialog.png");
-    QTimer::singleShot(50, [] {
-        auto* settings = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(settings != nullptr);
-        VerifyTextsWhole(*settings, "submission_dialog.png");
-        settings->reject();
-    });
-    dialog.Action("Log for the sponsor: categories, details...")->click();
 }
 
 }  // namespace tallyhawk

@@ -1,28 +1,17 @@
 // The callbook libraries through the real loader, over stand-in libraries with canned answers, and the
-// call information panel of the window with each callbook setting.
-#include <QApplication>
+// call information panel of the window as the callbook setting changes.
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
-#include <memory>
 
 #include "app/qt/callbook_loader.h"
-#include "app/qt/logger_dlg.h"
+#include "app/qt/tests/window_fixture.h"
 
 namespace tallyhawk {
-namespace {
 
-ClockReading FixedClock() {
-    return ClockReading{.year = 2002, .month = 2, .day = 16, .hour = 12, .minute = 34, .second = 56};
-}
+using namespace testing;
 
-const QStringList kW1awCountry = {"DXCC:|United States of America", "WPX:|W1", "CQ:|5", "WAC:|NA"};
-
-}  // namespace
-
-class CallbookTest : public QObject {
+class CallbookTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -30,64 +19,34 @@ private slots:
     void cleanup();
     void LoaderFindsEachLibraryUnderBothFileNames();
     void MissingOrIncompleteLibrariesDoNotLoad();
-    void PanelShowsTheCallbookAnswer_data();
-    void PanelShowsTheCallbookAnswer();
-    void PanelShowsTheCountryTableWhileTheLibraryIsMissing();
+    void PanelFollowsTheCallbookSetting();
 
 private:
-    std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
     void Install(const char* fake, const std::string& fileName) const {
         std::filesystem::copy_file(fake, Folder() / fileName);
     }
-    void OpenWindow(const QString& callbook, const QString& contest);
     void LeaveCall(const QString& call);
     QStringList Panel() const;
     void Screenshot(const QString& name) const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MemorySettingsBackend> m_settings;
     std::unique_ptr<CallbookLoader> m_loader;
-    std::unique_ptr<LoggerSession> m_session;
-    std::unique_ptr<CLoggerDlg> m_window;
 };
 
 void CallbookTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    std::filesystem::copy(std::filesystem::path(TALLYHAWK_SHIPPED_DATA) / "dxcc", Folder() / "dxcc");
+    SetUpFolder();
     m_loader = std::make_unique<CallbookLoader>(Folder());
+    m_callbooks = m_loader.get();
 }
 
 void CallbookTest::cleanup() {
     m_window.reset();
     m_session.reset();
-    m_settings.reset();
     m_loader.reset();
-    m_dir.reset();
-}
-
-void CallbookTest::OpenWindow(const QString& callbook, const QString& contest) {
-    m_settings = std::make_unique<MemorySettingsBackend>();
-    (void)LoadSettings(*m_settings, FixedClock());  // past the first run
-    for (const auto& [name, value] : {std::pair{"Callsign", QString("UA1AAA")},
-                                      {"Contest", contest},
-                                      {"Band", QString("20")},
-                                      {"Mode", QString("CW")},
-                                      {"CDROM", callbook}}) {
-        m_settings->WriteString(kSettingsGroup, name, value.toStdString());
-    }
-    m_settings->WriteInt(kSettingsGroup, "RealTimeMode", 0);
-    m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
-    m_session->SetCallbookLibraries(m_loader.get());
-    m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
-    m_window->Start();
-    m_window->show();
-    QApplication::setActiveWindow(m_window.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    TearDownFolder();
 }
 
 void CallbookTest::LeaveCall(const QString& call) {
-    QLineEdit* edit = m_window->EntryRow().Edit(Field::Call);
+    QLineEdit* edit = Edit(Field::Call);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
@@ -142,61 +101,38 @@ void CallbookTest::MissingOrIncompleteLibrariesDoNotLoad() {
     QCOMPARE(m_loader->SearchQrz("W1AW"), std::nullopt);
 }
 
-void CallbookTest::PanelShowsTheCallbookAnswer_data() {
-    QTest::addColumn<QString>("callbook");
-    QTest::addColumn<QString>("contest");
-    QTest::addColumn<QStringList>("panel");
-    QTest::addColumn<QString>("exchange");
-    QTest::newRow("qrz") << "qrz"
-                         << "A10"
-                         << QStringList{"Name:|Hiram Percy Maxim", "QTH:|225 Main Street", "QTH:|Newington",
-                                        "DXCC:|CT 06111"}
-                         << "CT";
-    QTest::newRow("rac") << "rac"
-                         << "ARR"
-                         << QStringList{"Name:|Hiram Percy Maxim", "QTH:|225 Main Street",
-                                        "DXCC:|United States", "State:|Hartford CT"}
-                         << "CT";
-    QTest::newRow("none") << "none"
-                          << "A10" << kW1awCountry << "";
-}
-
-void CallbookTest::PanelShowsTheCallbookAnswer() {
-    QFETCH(QString, callbook);
-    QFETCH(QString, contest);
-    QFETCH(QStringList, panel);
-    QFETCH(QString, exchange);
-    Install(TALLYHAWK_FAKE_QRZ, "libqrz32.so");
-    Install(TALLYHAWK_FAKE_RAC, "Raccd32a.so");
-    OpenWindow(callbook, contest);
-    LeaveCall(callbook == "none" ? "w1aw" : "w1aw/4");
-    QCOMPARE(Panel(), panel);
-    QCOMPARE(m_window->EntryRow().Edit(Field::ExchangeReceived)->text(), exchange);
-    if (callbook == "none") return Screenshot(callbook);
-    QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("W1AW"));
-    QCOMPARE(m_window->CallInfoValue(0).palette().color(QPalette::WindowText),
-             QColor(0, 0, 50));  // "ColorText"
-    Screenshot(callbook);
-
-    LeaveCall("DL/K1XYZ");
-    QCOMPARE(Panel(), QStringList({"|              NOT FOUND", "|", "|", "|"}));
-    QCOMPARE(m_window->CallInfoValue(0).palette().color(QPalette::WindowText),
-             QColor(255, 0, 0));  // "AlarmColor"
-    QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("K1XYZ"));
-    QVERIFY(m_window->NoteLabel().text().isEmpty());
-    Screenshot(callbook + "-not-found");
-}
-
-void CallbookTest::PanelShowsTheCountryTableWhileTheLibraryIsMissing() {
-    OpenWindow("rac", "ARR");  // the first-run default callbook, with no library in the folder
+// The session reads each callbook's answer (tested there for every callbook); the window shows the rows,
+// the call label, the colours and the note of a missing library, and follows the configuration dialog's
+// messages.
+void CallbookTest::PanelFollowsTheCallbookSetting() {
+    Install(TALLYHAWK_FAKE_QRZ, "libqrz32.so");  // and no Raccd32a, the first-run default callbook
+    WriteSettings(false);
+    WriteSetting("Contest", "A10");
+    WriteSetting("CDROM", "rac");
+    OpenWindow();
     LeaveCall("W1AW");
-    QCOMPARE(Panel(), kW1awCountry);
+    const QStringList w1awCountry = {"DXCC:|United States of America", "WPX:|W1", "CQ:|5", "WAC:|NA"};
+    QCOMPARE(Panel(), w1awCountry);
     QVERIFY2(m_window->NoteLabel().text().contains("Raccd32a"), qPrintable(m_window->NoteLabel().text()));
     Screenshot("missing");
 
-    // The configuration dialog's message: the country table, without a note.
     m_window->NoteLabel().clear();
-    m_window->ApplySettingsMessage("settings: disk:E trxid:0 cdrom:none \n");
+    m_window->ApplySettingsMessage("settings: disk:D trxid:0 cdrom:qrz \n");
+    LeaveCall("w1aw/4");
+    QCOMPARE(Panel(), QStringList({"Name:|Hiram Percy Maxim", "QTH:|225 Main Street", "QTH:|Newington",
+                                   "DXCC:|CT 06111"}));
+    QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("CT"));
+    QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("W1AW"));
+    QCOMPARE(m_window->CallInfoValue(0).palette().color(QPalette::WindowText), QColor(0, 0, 50));  // "ColorText"
+    Screenshot("qrz");
+    LeaveCall("DL/K1XYZ");
+    QCOMPARE(Panel(), QStringList({"|              NOT FOUND", "|", "|", "|"}));
+    QCOMPARE(m_window->CallInfoValue(0).palette().color(QPalette::WindowText), QColor(255, 0, 0));  // "AlarmColor"
+    QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("K1XYZ"));
+    QVERIFY(m_window->NoteLabel().text().isEmpty());
+    Screenshot("qrz-not-found");
+
+    m_window->ApplySettingsMessage("settings: disk:E trxid:0 cdrom:none \n");  // the country table, no note
     LeaveCall("DL1ABC");
     QCOMPARE(Panel().first(), QString("DXCC:|Fed. Rep. of Germany"));
     QVERIFY(m_window->NoteLabel().text().isEmpty());

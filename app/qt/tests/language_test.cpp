@@ -7,42 +7,31 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
-#include <memory>
 
-#include "app/platform/qsettings_backend.h"
 #include "app/qt/colors_dialog.h"
 #include "app/qt/configuration_dialog.h"
 #include "app/qt/contest_dialog.h"
-#include "app/qt/dialog_launcher.h"
-#include "app/qt/logger_dlg.h"
 #include "app/qt/personal_dialog.h"
+#include "app/qt/tests/window_fixture.h"
 
 namespace tallyhawk {
+
+using namespace testing;
+
 namespace {
 
-ClockReading FixedClock() {
-    return ClockReading{.year = 2002, .month = 2, .day = 16, .hour = 12, .minute = 34, .second = 56};
-}
-
-// Ticks or clears the Russian mark of the next configuration dialog, then presses its OK button.
-void ChooseLanguageInNextConfiguration(bool russian) {
-    QTimer::singleShot(10, [russian] {
-        auto* dialog = qobject_cast<CConfigurationDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return ChooseLanguageInNextConfiguration(russian);
-        dialog->findChild<QCheckBox*>("Russian")->setChecked(russian);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+// Ticks or clears the Russian mark of the next configuration dialog (F7), then presses its OK button.
+void ChooseLanguage(QWidget& window, bool russian) {
+    FillNextDialog([russian](QDialog& configuration) {
+        configuration.findChild<QCheckBox*>("Russian")->setChecked(russian);
     });
+    QTest::keyClick(&window, Qt::Key_F7);
 }
 
 // The texts a person reads on a widget and its children: labels, buttons, titles, tooltips, items.
@@ -84,57 +73,34 @@ QString LabelOf(const QWidget& dialog, const char* field) {
 
 }  // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public QObject, public WindowFixture {
     Q_OBJECT
 
 private slots:
     void initTestCase() { SetTranslationsFolder(TALLYHAWK_TRANSLATIONS); }
     void init();
     void cleanup();
-    void ButtonTooltipsAreTheSpecifiedTextsInBothLanguages();
-    void ConfigurationDialogSwitchesTheWindowAndTheMessagesAtOnce();
-    void DialogsOpenWhileTheLanguageChangesFollowIt();
+    void ConfigurationDialogSwitchesTheWindowTheOpenDialogsAndTheMessagesAtOnce();
     void NoEnglishIsLeftInRussian();
 
 private:
     void OpenWindow(bool russian);
-    std::filesystem::path Folder() const { return m_dir->path().toStdString(); }
     void SaveScreenshot(QWidget& widget, const QString& name);
-
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettingsBackend> m_settings;
-    std::unique_ptr<LoggerSession> m_session;
-    std::unique_ptr<CLoggerDlg> m_window;
 };
 
 void LanguageTest::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    std::filesystem::create_directory(Folder() / "dxcc");
-    m_settings = std::make_unique<QSettingsBackend>((Folder() / "tallyhawk.ini").string());
-    (void)LoadSettings(*m_settings, FixedClock());  // past the first run
-    m_settings->WriteString(kSettingsGroup, "Callsign", "UA1AAA");
-    m_settings->WriteString(kSettingsGroup, "CDROM", "none");
+    SetUpFolder();
+    WriteSettings(false);
 }
 
 void LanguageTest::cleanup() {
-    m_window.reset();
-    m_session.reset();
-    m_settings.reset();
-    m_dir.reset();
+    TearDownFolder();
     ApplyLanguage(false);
 }
 
 void LanguageTest::OpenWindow(bool russian) {
     m_settings->WriteInt(kSettingsGroup, "Language", russian ? 1 : 0);
-    m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
-    m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
-    m_window->openDialog = [this](Dialog dialog) {
-        return OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);
-    };
-    m_window->Start();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    WindowFixture::OpenWindow();
 }
 
 // TALLYHAWK_SCREENSHOTS=DIR keeps a picture of each screen, to look at the longer Russian texts.
@@ -144,7 +110,9 @@ void LanguageTest::SaveScreenshot(QWidget& widget, const QString& name) {
     widget.grab().save(qEnvironmentVariable("TALLYHAWK_SCREENSHOTS") + "/" + name + ".png");
 }
 
-void LanguageTest::ButtonTooltipsAreTheSpecifiedTextsInBothLanguages() {
+// English, Russian and English again: the button tooltips are the program's texts in each language, and
+// the window, its captions, the session's messages and a dialog open at the time follow at once.
+void LanguageTest::ConfigurationDialogSwitchesTheWindowTheOpenDialogsAndTheMessagesAtOnce() {
     const struct {
         Button button;
         const char* english;
@@ -162,51 +130,30 @@ void LanguageTest::ButtonTooltipsAreTheSpecifiedTextsInBothLanguages() {
         {Button::Close, "", ""},
     };
     OpenWindow(false);
+    auto* claimed = m_window->findChild<QLabel*>("scoreCaption");
+    CContestDialog contest(*m_settings, FixedClock, m_window.get());
+    contest.show();
+    auto* mode = contest.findChild<QComboBox*>("Mode");
     for (const bool russian : {false, true, false}) {
-        if (russian != m_session->Russian()) {
-            ChooseLanguageInNextConfiguration(russian);
-            QTest::keyClick(m_window.get(), Qt::Key_F7);
-        }
+        if (russian != m_session->Russian()) ChooseLanguage(*m_window, russian);
+        QCOMPARE(m_session->Russian(), russian);  // the session's message boxes follow too
+        QCOMPARE(m_settings->ReadInt(kSettingsGroup, "Language"), std::optional<std::int32_t>(russian ? 1 : 0));
         for (const auto& tooltip : tooltips) {
             QCOMPARE(m_window->Buttons().ButtonFor(tooltip.button)->toolTip(),
                      QString::fromUtf8(russian ? tooltip.russian : tooltip.english));
         }
+        QVERIFY(contest.isVisible());
+        const QStringList expected = russian ? QStringList{"Заявленный результат", "Контест", "Вид излучения", "Телефон"}
+                                             : QStringList{"Claimed score", "Contest", "Mode", "Phone"};
+        QCOMPARE(QStringList({claimed->text(), contest.windowTitle(), LabelOf(contest, "Mode"), mode->itemText(1)}),
+                 expected);
+        if (!russian) continue;
+        QVERIFY2(EnglishTexts(*m_window).isEmpty(), qPrintable(EnglishTexts(*m_window).join(" | ")));
+        QVERIFY2(EnglishTexts(contest).isEmpty(), qPrintable(EnglishTexts(contest).join(" | ")));
     }
-}
-
-void LanguageTest::ConfigurationDialogSwitchesTheWindowAndTheMessagesAtOnce() {
-    OpenWindow(false);
-    auto* claimed = m_window->findChild<QLabel*>("scoreCaption");
-    QCOMPARE(claimed->text(), QString("Claimed score"));
-    ChooseLanguageInNextConfiguration(true);
-    QTest::keyClick(m_window.get(), Qt::Key_F7);
-    QVERIFY(m_session->Russian());  // the session's message boxes follow too
-    QCOMPARE(m_settings->ReadInt(kSettingsGroup, "Language"), std::optional<std::int32_t>(1));
-    QCOMPARE(claimed->text(), QString("Заявленный результат"));
-    QVERIFY(EnglishTexts(*m_window).isEmpty());
-
-    ChooseLanguageInNextConfiguration(false);
-    QTest::keyClick(m_window.get(), Qt::Key_F7);
-    QVERIFY(!m_session->Russian());
-    QCOMPARE(claimed->text(), QString("Claimed score"));
-}
-
-void LanguageTest::DialogsOpenWhileTheLanguageChangesFollowIt() {
-    OpenWindow(false);
-    CContestDialog contest(*m_settings, FixedClock, m_window.get());
-    contest.show();
-    QCOMPARE(contest.windowTitle(), QString("Contest"));
-    QCOMPARE(LabelOf(contest, "Mode"), QString("Mode"));
-    QCOMPARE(contest.findChild<QComboBox*>("Mode")->itemText(1), QString("Phone"));
-    ChooseLanguageInNextConfiguration(true);
-    QTest::keyClick(m_window.get(), Qt::Key_F7);
-    QVERIFY(contest.isVisible());
-    QCOMPARE(contest.windowTitle(), QString("Контест"));
-    QCOMPARE(LabelOf(contest, "Mode"), QString("Вид излучения"));
-    QCOMPARE(contest.findChild<QComboBox*>("Mode")->itemText(1), QString("Телефон"));
-    QVERIFY2(EnglishTexts(contest).isEmpty(), qPrintable(EnglishTexts(contest).join(" | ")));
     // What the dialog stores stays the same in every language.
-    contest.findChild<QComboBox*>("Mode")->setCurrentIndex(1);
+    ChooseLanguage(*m_window, true);
+    mode->setCurrentIndex(1);
     contest.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(m_settings->ReadString(kSettingsGroup, "Mode"), std::optional<std::string>("Phone"));
 }

@@ -15,6 +15,7 @@
 
 #include "app/qt/qt_conversions.h"
 #include "app/qt/tests/window_fixture.h"
+#include "app/qt/tray_icon.h"
 
 Q_DECLARE_METATYPE(tallyhawk::Sound)
 
@@ -29,25 +30,21 @@ public:
 
 private slots:
     void LoggedContactsReachTheLogViewAndScroll();
-    void TypedRowAndEnterLogOneContact();
-    void IncompleteRowWarnsAndLogsNothing();
-    void TypingAWorkedCallRaisesTheAlarm();
-    void EscapeDoesNothing();
+    void TypedRowAndEnterLogOneContactAndAnIncompleteRowNothing();
+    void OnlyTheConfirmedExitEndsTheProgram();
     void F2RebuildsTheIndexFromTheLog();
-    void TimeAndExchangeFieldsFilterWhatIsTyped();
     void SettingsMessageFromTheCommandLineReachesTheWindow();
-    void ExchangeLimitsAreTheSessionsFromStartUp();
-    void OnlyTheConfirmedCloseEndsTheProgram();
     void ContestDialogStoresAndSendsTheSetup();
     void LeavingTheCallShowsItsLogbookHistory();
-    void ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty();
-    void UtcClockShowsTheShiftedTime();
     void TypingListsKnownCallsAndTheRatesShowBesideTheScore();
 };
 
+// The clock above the grids shows UTC with the stored shift.
 void LoggerDlgTest::LoggedContactsReachTheLogViewAndScroll() {
+    m_settings->WriteString(kSettingsGroup, "TimeShift", "-90");
     LogContacts({"DL1AA", "DL2AA", "DL3AA", "DL4AA", "DL5AA", "DL6AA", "DL7AA", "DL8AA", "DL9AA", "OK1XX"});
     OpenWindow();
+    QCOMPARE(m_window->findChild<QLabel*>("utcClock")->text(), QString("11:04:56"));
     QCOMPARE(m_window->windowTitle(), QString("Tallyhawk"));
     QCOMPARE(m_window->LogView().CellText(0, 1), QString("Callsign"));
     QCOMPARE(Column(kLogNumberColumn), QStringList({"4", "5", "6", "7", "8", "9", "10"}));
@@ -64,7 +61,7 @@ void LoggerDlgTest::LoggedContactsReachTheLogViewAndScroll() {
     QCOMPARE(Column(kLogNumberColumn).first(), QString("4"));
 }
 
-void LoggerDlgTest::TypedRowAndEnterLogOneContact() {
+void LoggerDlgTest::TypedRowAndEnterLogOneContactAndAnIncompleteRowNothing() {
     OpenWindow();
     QCOMPARE(Edit(Field::Band)->text(), QString("20"));
     QCOMPARE(Edit(Field::Mode)->text(), QString("CW"));
@@ -87,41 +84,14 @@ void LoggerDlgTest::TypedRowAndEnterLogOneContact() {
     QVERIFY(Edit(Field::Call)->text().isEmpty());
     QVERIFY(Edit(Field::ExchangeReceived)->text().isEmpty());
     QVERIFY(Edit(Field::Call)->hasFocus());
-}
 
-void LoggerDlgTest::IncompleteRowWarnsAndLogsNothing() {
-    OpenWindow();
     QSignalSpy sounds(&m_window->Sounds(), &CSoundPlayer::played);
-    QTest::keyClicks(Edit(Field::Call), "DL1ABC");
-    QTest::keyClick(Edit(Field::Call), Qt::Key_Enter);
+    QTest::keyClicks(Edit(Field::Call), "OK1XX");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Enter);  // no received exchange
     QCOMPARE(sounds.count(), 1);
     QCOMPARE(sounds.first().first().value<Sound>(), Sound::IncompleteRow);
-    QVERIFY(!std::filesystem::exists(Folder() / "UA1AAA.cbr"));
-    QCOMPARE(Edit(Field::Call)->text(), QString("DL1ABC"));
-}
-
-void LoggerDlgTest::TypingAWorkedCallRaisesTheAlarm() {
-    LogContacts({"DL1ABC", "OK1XX"});
-    OpenWindow();
-    QSignalSpy sounds(&m_window->Sounds(), &CSoundPlayer::played);
-    QTest::keyClicks(Edit(Field::Call), "DL1ABC");
-    QCOMPARE(m_window->StatusLabel().text(), QString("WORKED BEFORE"));
-    QVERIFY(!sounds.isEmpty());
-    QCOMPARE(sounds.last().first().value<Sound>(), Sound::WorkedBefore);
-    QCOMPARE(m_window->LogView().CellText(1, kLogCallColumn), QString("DL1ABC"));
-    QCOMPARE(m_window->LogView().CellBackground(1, kLogCallColumn),
-             QColor(255, 200, 200));  // "GridBackColorWorked"
-    QCOMPARE(m_window->LogView().CellText(2, kLogCallColumn), QString());
-}
-
-void LoggerDlgTest::EscapeDoesNothing() {
-    OpenWindow();
-    QTest::keyClicks(Edit(Field::Call), "DL1");
-    QTest::keyClick(Edit(Field::Call), Qt::Key_Escape);
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(Edit(Field::Call)->text(), QString("DL1"));
-    m_window->close();  // the platform's close command is ignored as well
-    QVERIFY(m_window->isVisible());
+    QCOMPARE(ReadText(Folder() / "UA1AAA.cbr"), log);
+    QCOMPARE(Edit(Field::Call)->text(), QString("OK1XX"));
 }
 
 void LoggerDlgTest::F2RebuildsTheIndexFromTheLog() {
@@ -135,42 +105,9 @@ void LoggerDlgTest::F2RebuildsTheIndexFromTheLog() {
     QVERIFY(std::filesystem::exists(Folder() / "database" / "UA1AAA.idx"));
 }
 
-void LoggerDlgTest::TimeAndExchangeFieldsFilterWhatIsTyped() {
-    WriteSettings(false);
-    OpenWindow();
-    QTest::keyClicks(Edit(Field::Call), "DL1ABC");
-    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
-    QVERIFY(Edit(Field::Time)->hasFocus());
-    QTest::keyClicks(Edit(Field::Time), "12x34");
-    QCOMPARE(Edit(Field::Time)->text(), QString("12:34"));
-    QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);  // past the serial to the received exchange
-    QVERIFY(Edit(Field::ExchangeReceived)->hasFocus());
-    QTest::keyClicks(Edit(Field::ExchangeReceived), "1a5");
-    QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("15"));
-    QTest::keyClicks(Edit(Field::ExchangeReceived), "6789");
-    QCOMPARE(Edit(Field::ExchangeReceived)->text().size(), qsizetype(kExchangeFieldLimit));
-}
-
+// SP DX at a station outside Poland: the received province is one letter; the limits are the session's
+// from start-up and stay when a settings message from the command line changes the contest.
 void LoggerDlgTest::SettingsMessageFromTheCommandLineReachesTheWindow() {
-    OpenWindow();
-    QVERIFY(m_window->ListensForSettings());
-    QProcess send;
-    send.start(TALLYHAWK_CLI, {"send", "settings:", "band:40", "mode:RTTY", "cont:SP", "date:2003-01-25"});
-    QTRY_COMPARE_WITH_TIMEOUT(send.state(), QProcess::NotRunning, 10000);
-    QCOMPARE(send.exitCode(), 0);
-    QCOMPARE(Edit(Field::Band)->text(), QString("40"));
-    QCOMPARE(Edit(Field::Mode)->text(), QString("RY"));
-    QCOMPARE(Edit(Field::Date)->text(), QString("2003-01-25"));
-    // SP DX takes letters in the exchange fields.
-    QTest::keyClicks(Edit(Field::Call), "SP1ABC");
-    Edit(Field::ExchangeReceived)->setFocus();
-    QTest::keyClicks(Edit(Field::ExchangeReceived), "B");
-    QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("B"));
-}
-
-// SP DX at a station outside Poland: the received province is one letter; the limits stay when a
-// settings message changes the contest.
-void LoggerDlgTest::ExchangeLimitsAreTheSessionsFromStartUp() {
     m_settings->WriteString(kSettingsGroup, "Contest", "SP");
     OpenWindow();
     QCOMPARE(Edit(Field::ExchangeReceived)->maxLength(), 1);
@@ -180,19 +117,35 @@ void LoggerDlgTest::ExchangeLimitsAreTheSessionsFromStartUp() {
     Edit(Field::ExchangeReceived)->setFocus();
     QTest::keyClicks(Edit(Field::ExchangeReceived), "bc");
     QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("B"));
-    m_window->ApplySettingsMessage(QStringLiteral("settings: cont:CQ"));
+
+    QVERIFY(m_window->ListensForSettings());
+    QProcess send;
+    send.start(TALLYHAWK_CLI, {"send", "settings:", "band:40", "mode:RTTY", "cont:CQ", "date:2003-01-25"});
+    QTRY_COMPARE_WITH_TIMEOUT(send.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(send.exitCode(), 0);
+    QCOMPARE(Edit(Field::Band)->text(), QString("40"));
+    QCOMPARE(Edit(Field::Mode)->text(), QString("RY"));
+    QCOMPARE(Edit(Field::Date)->text(), QString("2003-01-25"));
     QCOMPARE(Edit(Field::ExchangeReceived)->maxLength(), 1);
 }
 
-void LoggerDlgTest::OnlyTheConfirmedCloseEndsTheProgram() {
+// Escape and the platform's close command do nothing; the Close button and the tray's Exit ask first.
+void LoggerDlgTest::OnlyTheConfirmedExitEndsTheProgram() {
     OpenWindow();
+    QTest::keyClicks(Edit(Field::Call), "DL1");
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Escape);
+    QCOMPARE(Edit(Field::Call)->text(), QString("DL1"));
+    m_window->close();
+    QVERIFY(m_window->isVisible());
     QSignalSpy exits(m_window.get(), &CLoggerDlg::exitConfirmed);
     AnswerNextBox("Cancel");
     m_window->Buttons().ButtonFor(Button::Close)->click();
     QVERIFY(m_window->isVisible());
     QCOMPARE(exits.count(), 0);
+    CTrayIcon* tray = m_window->findChild<CTrayIcon*>();
+    QVERIFY(tray);
     AnswerNextBox("Exit");
-    m_window->Buttons().ButtonFor(Button::Close)->click();
+    emit tray->exitRequested();
     QCOMPARE(exits.count(), 1);
     QVERIFY(!m_window->isVisible());
 }
@@ -240,24 +193,6 @@ void LoggerDlgTest::LeavingTheCallShowsItsLogbookHistory() {
     QCOMPARE(history.CellText(2, 0), QString());
     QCOMPARE(m_window->findChild<QLabel*>("callLabel")->text(), QString("DL1AB"));
     QCOMPARE(m_window->CallInfoValue(1).text(), QString("DL1"));  // the WPX prefix
-}
-
-void LoggerDlgTest::ExchangeFieldsSendTheFocusBackWhileTheCallIsEmpty() {
-    WriteSettings(false);
-    OpenWindow();
-    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
-    QVERIFY(Edit(Field::Time)->hasFocus());
-    QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);
-    QVERIFY(Edit(Field::Call)->hasFocus());
-    QCOMPARE(Edit(Field::Time)->text(), QString("00:00"));  // the empty time was repaired on leaving
-    QTest::keyClick(Edit(Field::Call), Qt::Key_Backtab);    // backwards from Call: Exchange received
-    QVERIFY(Edit(Field::Call)->hasFocus());
-}
-
-void LoggerDlgTest::UtcClockShowsTheShiftedTime() {
-    m_settings->WriteString(kSettingsGroup, "TimeShift", "-90");
-    OpenWindow();
-    QCOMPARE(m_window->findChild<QLabel*>("utcClock")->text(), QString("11:04:56"));
 }
 
 // The panel lists the known calls of the program folder's MASTER.SCP for the typed call, the worked

@@ -22,8 +22,7 @@ public:
 
 private slots:
     void DoubleClickSelectsTheRowAndOkPatchesLogAndIndex();
-    void RefusedFieldsComeBackAndDeleteRemovesTheContact();
-    void CancelChangesNothingAndADeclinedDeleteStillAdvises();
+    void CancelOrRefusedChangeNothingAndDeleteRemovesTheContact();
 
 private:
     void DoubleClickRow(int row);
@@ -77,41 +76,17 @@ void EditDialogTest::DoubleClickSelectsTheRowAndOkPatchesLogAndIndex() {
     QCOMPARE(m_window->LogView().SelectedRow(), -1);
 }
 
-void EditDialogTest::RefusedFieldsComeBackAndDeleteRemovesTheContact() {
+// Cancel closes without the advice and a declined delete still advises, both changing nothing; a refused
+// field comes back as it was, and a confirmed delete removes the contact from the log, index and view.
+void EditDialogTest::CancelOrRefusedChangeNothingAndDeleteRemovesTheContact() {
     LogContacts({"DL1AA", "DL2AA", "DL3AA"});
-    OpenWindow();
-    QString question;
-    QString advice;
-    FillNextDialog([&question, &advice](QDialog& editor) {
-        auto* mode = editor.findChild<QLineEdit*>("Mode");
-        mode->setText("SSB");
-        editor.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        QVERIFY(editor.isVisible());
-        QCOMPARE(mode->text(), QString("CW"));
-        AnswerNextBox("OK", [&question, &advice](const QString& text) {
-            question = text;
-            AnswerNextBox("OK", [&advice](const QString& next) { advice = next; });
-        });
-        editor.findChild<QPushButton*>("delete")->click();
-    });
-    DoubleClickRow(1);
-    QCOMPARE(question, QString("Are You Sure?"));
-    QVERIFY(advice.contains("'Reload'"));
-    QCOMPARE(LogLines().count("QSO:"), 2);
-    QVERIFY(!LogLines().contains("DL1AA"));
-    QCOMPARE(std::filesystem::file_size(Folder() / "database" / "UA1AAA.idx"), 28u);
-    QCOMPARE(Column(kLogCallColumn), QStringList({"DL2AA", "DL3AA", "", "", "", "", ""}));
-}
-
-void EditDialogTest::CancelChangesNothingAndADeclinedDeleteStillAdvises() {
-    LogContacts({"DL1AA", "DL2AA"});
     OpenWindow();
     const QString before = LogLines();
     bool unexpectedBox = false;
     FillNextDialog([this, &unexpectedBox](QDialog& editor) {
         editor.findChild<QLineEdit*>("Call")->setText("DL9ZZ");
         editor.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-        // Cancel closes without the advice: a box still up a moment later is one too many.
+        // A box still up a moment later is one too many.
         QTimer::singleShot(300, m_window.get(), [&unexpectedBox] {
             if (QWidget* box = QApplication::activeModalWidget()) {
                 unexpectedBox = true;
@@ -132,6 +107,28 @@ void EditDialogTest::CancelChangesNothingAndADeclinedDeleteStillAdvises() {
     DoubleClickRow(2);
     QVERIFY(advice.contains("'Reload'"));
     QCOMPARE(LogLines(), before);
+
+    QString question;
+    advice.clear();
+    FillNextDialog([&question, &advice](QDialog& editor) {
+        auto* mode = editor.findChild<QLineEdit*>("Mode");
+        mode->setText("SSB");
+        editor.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(mode->text(), QString("CW"));
+        AnswerNextBox("OK", [&question, &advice](const QString& text) {
+            question = text;
+            AnswerNextBox("OK", [&advice](const QString& next) { advice = next; });
+        });
+        editor.findChild<QPushButton*>("delete")->click();
+    });
+    DoubleClickRow(1);
+    QCOMPARE(question, QString("Are You Sure?"));
+    QVERIFY(advice.contains("'Reload'"));
+    QCOMPARE(LogLines().count("QSO:"), 2);
+    QVERIFY(!LogLines().contains("DL1AA"));
+    QCOMPARE(std::filesystem::file_size(Folder() / "database" / "UA1AAA.idx"), 28u);
+    QCOMPARE(Column(kLogCallColumn), QStringList({"DL2AA", "DL3AA", "", "", "", "", ""}));
 }
 
 }  // namespace tallyhawk

@@ -3,13 +3,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 #include <csignal>
 
 #include "app/qt/command_line.h"
 #include "app/qt/tests/window_fixture.h"
-#include "app/qt/tray_icon.h"
 
 namespace tallyhawk {
 
@@ -26,7 +24,6 @@ private slots:
     void CommandLineIsReadBeforeTheApplication();
     void MistakesOnTheCommandLineEndTheProgramNormally();
     void TerminationSignalsEndTheWindowNormally();
-    void TrayExitAsksAndEndsTheProgram();
 
 private:
     // The window program on this folder, with a settings server of its own.
@@ -154,21 +151,6 @@ void StartUpTest::TerminationSignalsEndTheWindowNormally() {
     QVERIFY(splash.waitForFinished(20000));
     QCOMPARE(splash.exitStatus(), QProcess::NormalExit);
     QCOMPARE(splash.exitCode(), 0);
-}
-
-void StartUpTest::TrayExitAsksAndEndsTheProgram() {
-    WriteSettings(false);
-    OpenWindow();
-    QSignalSpy exits(m_window.get(), &CLoggerDlg::exitConfirmed);
-    CTrayIcon* tray = m_window->findChild<CTrayIcon*>();
-    QVERIFY(tray);
-    AnswerNextBox("Cancel");
-    emit tray->exitRequested();
-    QCOMPARE(exits.count(), 0);
-    AnswerNextBox("Exit");
-    emit tray->exitRequested();
-    QCOMPARE(exits.count(), 1);
-    QVERIFY(!m_window->isVisible());
 }
 
 }  // namespace tallyhawk

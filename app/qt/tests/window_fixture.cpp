@@ -95,12 +95,14 @@ void WindowFixture::LogContacts(const std::vector<std::string>& calls) {
         session.SetFieldText(Field::Time, "12:00");
         session.LeaveTimeField();
         session.SetFieldText(Field::ExchangeReceived, "5");
-        QVERIFY(session.SaveContact().sounds.empty());
+        QVERIFY(session.SaveContact().messages.empty());
+        QVERIFY2(session.CurrentScreen().entry[Field::Call].empty(), call.c_str());  // saved: the row is cleared
     }
 }
 
 void WindowFixture::OpenWindow() {
     m_session = std::make_unique<LoggerSession>(ProgramFolder(Folder()), *m_settings, FixedClock);
+    m_session->SetCallbookLibraries(m_callbooks);
     m_window = std::make_unique<CLoggerDlg>(*m_session, FixedClock);
     m_window->openDialog = [this](Dialog dialog) {
         return OpenSettingsDialog(dialog, *m_window, *m_settings, FixedClock);

@@ -38,7 +38,7 @@ protected:
     // Settings past the first run: UA1AAA in WPX on 20 m CW, callbook none.
     void WriteSettings(bool realTime);
     void WriteSetting(const char* name, const std::string& value);
-    // Contacts saved before the window opens, through a session of their own.
+    // Contacts saved before the window opens, through a session of their own (a repeated call too).
     void LogContacts(const std::vector<std::string>& calls);
     void OpenWindow();
     QLineEdit* Edit(Field field) { return m_window->EntryRow().Edit(field); }
@@ -50,6 +50,7 @@ protected:
     std::unique_ptr<QSettingsBackend> m_settings;
     std::unique_ptr<LoggerSession> m_session;
     std::unique_ptr<CLoggerDlg> m_window;
+    CallbookLibraries* m_callbooks = nullptr;  // handed to the session before it starts
 };
 
 // The base of the test classes: a fresh folder before each test, with settings as asked.

@@ -1,5 +1,6 @@
-// The look of the main window and the about box: the grids, the banners, the status fonts, the caret of
-// the time field, the order of dialog and sound, the manual key and dragging by the background.
+// The look and feel of the main window and the about box: the grids, the banners, the worked-before
+// alarm, what the time and exchange fields take, the order of dialog and sound, the manual key and
+// dragging by the background.
 #include <QApplication>
 #include <QCheckBox>
 #include <QSignalSpy>
@@ -27,7 +28,7 @@ private slots:
     void EveryContestHasABannerOfItsOwn();
     void AboutBoxScrollsOnePixelATickAndStartsAgain();
     void TheWorkedBeforeAlarmIsDrawnLargerThanTheStatus();
-    void TabIntoTheTimeFieldLeavesTheCaretAtItsEnd();
+    void TimeAndExchangeFieldsFilterWhatIsTypedAndKeepTheCaretAtTheEnd();
     void IncompleteRowSoundsAfterTheConfigurationDialog();
     void F1WithoutAManualSaysWhereItShouldBe();
     void DraggingTheBackgroundMovesTheWindow();
@@ -91,11 +92,19 @@ void WindowLookTest::AboutBoxScrollsOnePixelATickAndStartsAgain() {
     QCOMPARE(text.VisibleLines().last(), lines[0]);  // after the last line the list starts again
 }
 
+// A worked call sounds the alarm, shows its row on the worked colour and the alarm larger than the
+// multiplier status that follows on leaving the call.
 void WindowLookTest::TheWorkedBeforeAlarmIsDrawnLargerThanTheStatus() {
-    LogContacts({"DL1ABC"});
+    LogContacts({"DL1ABC", "OK1XX"});
     OpenWindow();
+    QSignalSpy sounds(&m_window->Sounds(), &CSoundPlayer::played);
     QTest::keyClicks(Edit(Field::Call), "DL1ABC");
     QCOMPARE(m_window->StatusLabel().text(), QString("WORKED BEFORE"));
+    QVERIFY(!sounds.isEmpty());
+    QCOMPARE(sounds.last().first().value<Sound>(), Sound::WorkedBefore);
+    QCOMPARE(m_window->LogView().CellText(1, kLogCallColumn), QString("DL1ABC"));
+    QCOMPARE(m_window->LogView().CellBackground(1, kLogCallColumn), QColor(255, 200, 200));  // "GridBackColorWorked"
+    QCOMPARE(m_window->LogView().CellText(2, kLogCallColumn), QString());
     const QFont alarm = m_window->StatusLabel().font();
     QVERIFY(alarm.bold());
     QCOMPARE(alarm.pixelSize(), 14);
@@ -107,11 +116,25 @@ void WindowLookTest::TheWorkedBeforeAlarmIsDrawnLargerThanTheStatus() {
     QVERIFY(m_window->StatusLabel().font().pixelSize() < alarm.pixelSize());
 }
 
-void WindowLookTest::TabIntoTheTimeFieldLeavesTheCaretAtItsEnd() {
+// While the call is empty the exchange fields send the focus back to it; the time field takes digits
+// with the colon added and keeps the caret at its end when tabbed into; the exchange takes digits up to
+// its limit.
+void WindowLookTest::TimeAndExchangeFieldsFilterWhatIsTypedAndKeepTheCaretAtTheEnd() {
     OpenWindow();
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
+    QVERIFY(Edit(Field::Time)->hasFocus());
+    QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);
+    QVERIFY(Edit(Field::Call)->hasFocus());
+    QCOMPARE(Edit(Field::Time)->text(), QString("00:00"));  // the empty time was repaired on leaving
+    QTest::keyClick(Edit(Field::Call), Qt::Key_Backtab);    // backwards from Call: Exchange received
+    QVERIFY(Edit(Field::Call)->hasFocus());
+
     QTest::keyClicks(Edit(Field::Call), "DL1ABC");
     QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
-    QTest::keyClicks(Edit(Field::Time), "1234");
+    Edit(Field::Time)->selectAll();
+    QTest::keyClick(Edit(Field::Time), Qt::Key_Delete);
+    QTest::keyClicks(Edit(Field::Time), "12x34");
+    QCOMPARE(Edit(Field::Time)->text(), QString("12:34"));
     QTest::keyClick(Edit(Field::Time), Qt::Key_Backtab);
     QTest::keyClick(Edit(Field::Call), Qt::Key_Tab);
     QVERIFY(Edit(Field::Time)->hasFocus());
@@ -119,6 +142,13 @@ void WindowLookTest::TabIntoTheTimeFieldLeavesTheCaretAtItsEnd() {
     QCOMPARE(Edit(Field::Time)->cursorPosition(), 5);
     QTest::keyClick(Edit(Field::Time), Qt::Key_Backspace);  // one typing mistake, not the whole time
     QCOMPARE(Edit(Field::Time)->text(), QString("12:3"));
+    QTest::keyClicks(Edit(Field::Time), "4");
+    QTest::keyClick(Edit(Field::Time), Qt::Key_Tab);  // past the serial to the received exchange
+    QVERIFY(Edit(Field::ExchangeReceived)->hasFocus());
+    QTest::keyClicks(Edit(Field::ExchangeReceived), "1a5");
+    QCOMPARE(Edit(Field::ExchangeReceived)->text(), QString("15"));
+    QTest::keyClicks(Edit(Field::ExchangeReceived), "6789");
+    QCOMPARE(Edit(Field::ExchangeReceived)->text().size(), qsizetype(kExchangeFieldLimit));
 }
 
 // Date, band or mode missing: the configuration dialog comes first, the warning when it has closed.

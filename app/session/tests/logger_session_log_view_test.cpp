@@ -157,18 +157,13 @@ TEST_F(LogViewSessionTest, ADoubleClickedRowOpensItsContactAndTheEditorLeavesThe
     EXPECT_EQ(session.CurrentScreen().focus, Field::Call);  // no call typed: the serial takes no focus
 }
 
-TEST_F(LogViewSessionTest, AnEmptyRowOpensNoEditor) {
-    IndexNumbered(2);
-    const LoggerSession session = Started();
-    EXPECT_EQ(session.OpenContactEditorAtRow(1).value_or(EditTransfer{}).number, "2");
-    EXPECT_FALSE(session.OpenContactEditorAtRow(2).has_value());
-}
-
-TEST_F(LogViewSessionTest, ADeletedContactLeavesNoRowBehind) {
+TEST_F(LogViewSessionTest, ADeletedContactLeavesNoRowBehindAndAnEmptyRowOpensNoEditor) {
     IndexNumbered(3);
     LoggerSession session = Started();
     EXPECT_EQ(session.DeleteContact(1).outcome, ContactEditOutcome::Done);
     EXPECT_EQ(Column(session, kLogCallColumn), (std::vector<std::string>{"DL1AB", "DL2AB", "", "", "", "", ""}));
+    EXPECT_EQ(session.OpenContactEditorAtRow(1).value_or(EditTransfer{}).number, "2");
+    EXPECT_FALSE(session.OpenContactEditorAtRow(2).has_value());
 }
 
 TEST_F(LogViewSessionTest, LeavingTheCallFieldShowsItsLogbookHistory) {

@@ -18,12 +18,6 @@ TEST(TimeRepair, OutOfRangeAndMalformedTimes) {
     }
 }
 
-TEST(TimeRepair, SavedFormDropsTheColon) {
-    EXPECT_EQ(SavedTimeText("12:34"), "1234");
-    EXPECT_EQ(SavedTimeText("12"), "12");
-    EXPECT_EQ(SavedTimeText(""), "");
-}
-
 // Each key is typed at the end of the field, as the operator types a time.
 std::string TypeKeys(std::string_view keys) {
     std::string text;
