@@ -7,9 +7,9 @@
 #include <optional>
 #include <sstream>
 
+#include "convert/adif_import.h"
 #include "convert/adif_reader.h"
 #include "convert/any_adif_import.h"
-#include "convert/adif_import.h"
 #include "convert/cabrillo_log_import.h"
 #include "convert/log_conversion.h"
 #include "convert/log_file_check.h"
@@ -25,42 +25,42 @@ const std::filesystem::path kExternalFiles = TALLYHAWK_EXTERNAL_FILES;
 // The file check reads a name whose third-last character is "c" or "a"; most ADIF exports write one
 // field per line or lower-case <eoh>/<eor> and are refused, and other names (.log, .txtar, .adif, .fmt)
 // pass unread. A file that passes converts every contact its reader finds; one refused is not converted.
-enum class Check { kNotRun, kPasses, kRefused };
+enum class Check { NotRun, Passes, Refused };
 using enum Check;
 
 struct AdifFile {
     std::string_view path;
     int records;
     int withCall;  // records with a CALL of 3 or more characters: the logbook entries
-    Check check = kNotRun;
+    Check check = NotRun;
 };
 
 // realdata/ and external/ (the second folder's files start with "adif_").
 constexpr AdifFile kAdifFiles[] = {
-    {"adif/dfannin_naqp-201701_cqrlog.adi", 13, 13, kRefused},  // each record over ~9 lines
-    {"adif/diablowu_jtdx_wsjtx_log.adi", 1999, 1999, kRefused},  // "WSJT-X ADIF Export<eoh>" on one line
-    {"adif/ham2k_k0xm-logger32.adi", 1015, 1015, kPasses},
-    {"adif/ham2k_ki2d-clublog.adi", 14, 14, kPasses},
-    {"adif/ham2k_ki2d-lotw.adi", 13, 13, kRefused},  // one field a line, "// comment" after values
-    {"adif/ham2k_ki2d-n1mm.adi", 25, 25, kPasses},
-    {"adif/ham2k_ki2d-pota.adi", 72, 72, kRefused},  // UTF-8 lengths counted in characters
-    {"adif/ham2k_ki2d-qrz.adi", 32, 32, kRefused},
-    {"adif/ham2k_nu4b-logic.adi", 139, 139, kRefused},  // the header says "Total records exported: 139"
-    {"adif/ham2k_r6yy-loghk.adi", 423, 423, kPasses},
-    {"adif/ham2k_wo7r-mixw2.adi", 14, 14, kPasses},  // header tags without a length
-    {"adif/sa6mwa_termlog.adif", 3, 3, kPasses},
-    {"adif/stevenmburns_wsjtx_log.adi", 528, 528, kRefused},
-    {"adif/urbancamo_2018-06-09-Philips-Park_dl1hw-converter.ADI", 15, 15, kPasses},
-    {"adif/urbancamo_2020-10-29-The-Struggle_fle-long-comment.adi", 6, 6, kPasses},
-    {"adif/urbancamo_2020-12-14_loghx-shuttle1.adi", 1, 1, kPasses},
-    {"adif/urbancamo_2021-08-23-bad-gridsquare_qle.adi", 43, 43, kRefused},
-    {"adif/urbancamo_DP9X_cqgma-malformed.adi", 61, 0, kRefused},  // no <EOR> at all and "CALL:6" without "<"
-    {"adif/urbancamo_LU7HF_qlog.adi", 1, 1, kRefused},
-    {"adif/urbancamo_M0KPW_144MHz_minos.adi", 45, 45, kPasses},
-    {"adif/urbancamo_SAT_log_20220403_csn-sat.adi", 24, 24, kRefused},
-    {"adif/urbancamo_WW4N-POTA-K-5490_no-header.adi", 49, 49, kRefused},
-    {"adif/urbancamo_no-qso-time_lotw-qslcards.adi", 1, 1, kRefused},  // the header's NUMREC says 139
-    {"adif/urbancamo_sample_monolog.adi", 4, 4, kRefused},
+    {"adif/dfannin_naqp-201701_cqrlog.adi", 13, 13, Refused},  // each record over ~9 lines
+    {"adif/diablowu_jtdx_wsjtx_log.adi", 1999, 1999, Refused},  // "WSJT-X ADIF Export<eoh>" on one line
+    {"adif/ham2k_k0xm-logger32.adi", 1015, 1015, Passes},
+    {"adif/ham2k_ki2d-clublog.adi", 14, 14, Passes},
+    {"adif/ham2k_ki2d-lotw.adi", 13, 13, Refused},  // one field a line, "// comment" after values
+    {"adif/ham2k_ki2d-n1mm.adi", 25, 25, Passes},
+    {"adif/ham2k_ki2d-pota.adi", 72, 72, Refused},  // UTF-8 lengths counted in characters
+    {"adif/ham2k_ki2d-qrz.adi", 32, 32, Refused},
+    {"adif/ham2k_nu4b-logic.adi", 139, 139, Refused},  // the header says "Total records exported: 139"
+    {"adif/ham2k_r6yy-loghk.adi", 423, 423, Passes},
+    {"adif/ham2k_wo7r-mixw2.adi", 14, 14, Passes},  // header tags without a length
+    {"adif/sa6mwa_termlog.adif", 3, 3, Passes},
+    {"adif/stevenmburns_wsjtx_log.adi", 528, 528, Refused},
+    {"adif/urbancamo_2018-06-09-Philips-Park_dl1hw-converter.ADI", 15, 15, Passes},
+    {"adif/urbancamo_2020-10-29-The-Struggle_fle-long-comment.adi", 6, 6, Passes},
+    {"adif/urbancamo_2020-12-14_loghx-shuttle1.adi", 1, 1, Passes},
+    {"adif/urbancamo_2021-08-23-bad-gridsquare_qle.adi", 43, 43, Refused},
+    {"adif/urbancamo_DP9X_cqgma-malformed.adi", 61, 0, Refused},  // no <EOR> at all and "CALL:6" without "<"
+    {"adif/urbancamo_LU7HF_qlog.adi", 1, 1, Refused},
+    {"adif/urbancamo_M0KPW_144MHz_minos.adi", 45, 45, Passes},
+    {"adif/urbancamo_SAT_log_20220403_csn-sat.adi", 24, 24, Refused},
+    {"adif/urbancamo_WW4N-POTA-K-5490_no-header.adi", 49, 49, Refused},
+    {"adif/urbancamo_no-qso-time_lotw-qslcards.adi", 1, 1, Refused},  // the header's NUMREC says 139
+    {"adif/urbancamo_sample_monolog.adi", 4, 4, Refused},
     {"adif_edge/adifmt_empty_adi.adi", 0, 0},
     {"adif_edge/adifmt_read_adi.adi", 3, 0},  // the calls are in CALLSIGN fields
     {"adif_edge/qlog_call_only.adi", 1, 1},
@@ -81,47 +81,47 @@ struct CabrilloFile {
     std::string_view path;
     int qsos;
     std::string_view contest;  // the program's code; empty: the import refuses the contest
-    Check check = kNotRun;
+    Check check = NotRun;
     int adifLines = 0;  // records converted and imported when read as ADIF
 };
 
 constexpr CabrilloFile kCabrilloFiles[] = {
-    {"cabrillo/ham2k_arrldx-cw.log", 25, "ARR", kPasses},
-    {"cabrillo/ham2k_arrlss-ssb.log", 499, "", kPasses},
-    {"cabrillo/ham2k_cqww-cw.log", 11, "CQ", kPasses},
-    {"cabrillo/ham2k_iaru-mixed.log", 518, "IAR", kPasses},
-    {"cabrillo/ham2k_naqp-rtty.log", 360, "", kPasses},
-    {"cabrillo/ham2k_wfd.log", 165, "", kPasses},  // fields separated by tabs
-    {"cabrillo/kd4d_2024_arrl-10_PX2A_dxlog.log", 1795, "A10", kPasses},
-    {"cabrillo/kd4d_2024_arrl-ss-cw_KD4D_wintest.log", 1010, "", kPasses},
-    {"cabrillo/kd4d_2024_cq-ww-cw_k1lz_dxlog.log", 1910, "CQ", kPasses},  // 5 X-QSO: lines are no contacts
-    {"cabrillo/kd4d_2024_cq-ww-cw_k3lr_wintest.log", 1980, "CQ", kPasses},
-    {"cabrillo/kd4d_2024_cq-ww-rtty_cr3dx_n1mm.log", 1983, "CQ", kPasses},
-    {"cabrillo/kd4d_2024_wae-cw_AA3B_n1mm_qtc.log", 998, "", kPasses},  // "WAE CW" with QTC: lines
-    {"cabrillo/kd4d_2025_arrl-fd_W3AO_wintest_v2.log", 1984, "", kPasses},
-    {"cabrillo/kd4d_2025_cq-wpx-cw_kc1xx_dxlog.log", 1982, "WPX", kPasses},
-    {"cabrillo/kd4d_2025_cq-wpx-ssb_k9ct_n1mm.log", 1982, "WPX", kPasses},
-    {"cabrillo/kd4d_2025_wae-cw_II2Q_dxlog_qtc.log", 558, "", kPasses},
-    {"cabrillo/kosciej_example1_ww-digi.log", 1, "", kPasses},
-    {"cabrillo/templates/tlf_cabrillo.fmt", 0, "", kPasses},
-    {"cabrillo/templates/tlf_station-sample.cbr", 0, "", kRefused},  // "QSO: << QSO lines are also ignored"
-    {"cabrillo/thxo_CQWPX.log", 2, "WPX", kPasses},
-    {"cabrillo/thxo_CQWPX_bad_style.log", 2, "WPX", kPasses},  // "CONTEST:CQ-WPX-CW", QSO: lines among the tags
-    {"cabrillo/thxo_GB0WR.log", 4, "IAR", kPasses},
-    {"cabrillo/thxo_I44Z.log", 6, "IAR", kPasses},
-    {"cabrillo/thxo_LAQP.log", 1, "", kPasses},
-    {"cabrillo/thxo_YARC.log", 68, "", kPasses},
-    {"cabrillo/thxo_badorder.log", 1, "IAR", kPasses},
-    {"cabrillo/thxo_iaru.log", 1, "IAR", kPasses},
+    {"cabrillo/ham2k_arrldx-cw.log", 25, "ARR", Passes},
+    {"cabrillo/ham2k_arrlss-ssb.log", 499, "", Passes},
+    {"cabrillo/ham2k_cqww-cw.log", 11, "CQ", Passes},
+    {"cabrillo/ham2k_iaru-mixed.log", 518, "IAR", Passes},
+    {"cabrillo/ham2k_naqp-rtty.log", 360, "", Passes},
+    {"cabrillo/ham2k_wfd.log", 165, "", Passes},  // fields separated by tabs
+    {"cabrillo/kd4d_2024_arrl-10_PX2A_dxlog.log", 1795, "A10", Passes},
+    {"cabrillo/kd4d_2024_arrl-ss-cw_KD4D_wintest.log", 1010, "", Passes},
+    {"cabrillo/kd4d_2024_cq-ww-cw_k1lz_dxlog.log", 1910, "CQ", Passes},  // 5 X-QSO: lines are no contacts
+    {"cabrillo/kd4d_2024_cq-ww-cw_k3lr_wintest.log", 1980, "CQ", Passes},
+    {"cabrillo/kd4d_2024_cq-ww-rtty_cr3dx_n1mm.log", 1983, "CQ", Passes},
+    {"cabrillo/kd4d_2024_wae-cw_AA3B_n1mm_qtc.log", 998, "", Passes},  // "WAE CW" with QTC: lines
+    {"cabrillo/kd4d_2025_arrl-fd_W3AO_wintest_v2.log", 1984, "", Passes},
+    {"cabrillo/kd4d_2025_cq-wpx-cw_kc1xx_dxlog.log", 1982, "WPX", Passes},
+    {"cabrillo/kd4d_2025_cq-wpx-ssb_k9ct_n1mm.log", 1982, "WPX", Passes},
+    {"cabrillo/kd4d_2025_wae-cw_II2Q_dxlog_qtc.log", 558, "", Passes},
+    {"cabrillo/kosciej_example1_ww-digi.log", 1, "", Passes},
+    {"cabrillo/templates/tlf_cabrillo.fmt", 0, "", Passes},
+    {"cabrillo/templates/tlf_station-sample.cbr", 0, "", Refused},  // "QSO: << QSO lines are also ignored"
+    {"cabrillo/thxo_CQWPX.log", 2, "WPX", Passes},
+    {"cabrillo/thxo_CQWPX_bad_style.log", 2, "WPX", Passes},  // "CONTEST:CQ-WPX-CW", QSO: lines among the tags
+    {"cabrillo/thxo_GB0WR.log", 4, "IAR", Passes},
+    {"cabrillo/thxo_I44Z.log", 6, "IAR", Passes},
+    {"cabrillo/thxo_LAQP.log", 1, "", Passes},
+    {"cabrillo/thxo_YARC.log", 68, "", Passes},
+    {"cabrillo/thxo_badorder.log", 1, "IAR", Passes},
+    {"cabrillo/thxo_iaru.log", 1, "IAR", Passes},
     // A txtar holds a sponsor's sample log and another program's output of it: both logs' lines count.
-    {"cabrillo-samples/cat_cabrillo_bartgrtty.txtar", 4, "", kPasses},
-    {"cabrillo-samples/cat_cabrillo_ft4.txtar", 14, "", kPasses},
-    {"cabrillo-samples/cat_cabrillo_iota.txtar", 34, "", kPasses},
-    {"cabrillo-samples/cat_cabrillo_nasprint.txtar", 4, "", kPasses},
-    {"cabrillo-samples/cat_cabrillo_rsgbclubcall.txtar", 12, "", kPasses},
-    {"cabrillo-samples/cat_cabrillo_sweepstakes.txtar", 20, "", kPasses},
-    {"cabrillo-samples/cat_cabrillo_vhf.txtar", 48, "", kPasses},
-    {"cabrillo-samples/cat_cabrillo_wwrof.txtar", 4, "", kPasses, 2},
+    {"cabrillo-samples/cat_cabrillo_bartgrtty.txtar", 4, "", Passes},
+    {"cabrillo-samples/cat_cabrillo_ft4.txtar", 14, "", Passes},
+    {"cabrillo-samples/cat_cabrillo_iota.txtar", 34, "", Passes},
+    {"cabrillo-samples/cat_cabrillo_nasprint.txtar", 4, "", Passes},
+    {"cabrillo-samples/cat_cabrillo_rsgbclubcall.txtar", 12, "", Passes},
+    {"cabrillo-samples/cat_cabrillo_sweepstakes.txtar", 20, "", Passes},
+    {"cabrillo-samples/cat_cabrillo_vhf.txtar", 48, "", Passes},
+    {"cabrillo-samples/cat_cabrillo_wwrof.txtar", 4, "", Passes, 2},  // two ADIF records among its files
     {"cabrillo_real/kd4d_2024_arrl-10_VP2VMM.LOG", 3911, "A10"},
     {"cabrillo_real/kd4d_2024_cq-ww-cw_w3lpl.log", 9396, "CQ"},
     {"cabrillo_real/kd4d_2024_wae-cw_9A5Y.log", 1535, ""},
@@ -149,8 +149,8 @@ protected:
 
     // The program's own file check, conversion into each format and logbook import of one file.
     void ExpectOwnConvertersAnswer(std::string_view path, Check check, int toCabrillo, int toAdif, int imported) {
-        if (check == kNotRun) return;
-        const bool passes = check == kPasses;
+        if (check == NotRun) return;
+        const bool passes = check == Passes;
         EXPECT_EQ(ValidateLogFile(Where(path)), passes);
         EXPECT_EQ(Convert(path, LogFormat::Adif), passes ? toCabrillo : kRejected);
         EXPECT_EQ(Convert(path, LogFormat::Cabrillo), passes ? toAdif : kRejected);
@@ -250,7 +250,7 @@ TEST_F(OutsideFilesTest, TablesCoverEveryFile) {
             const auto relative = std::filesystem::relative(entry.path(), root).generic_string();
             const auto check = checkOf(relative);
             EXPECT_TRUE(check.has_value()) << relative << " is in no table";
-            EXPECT_EQ(check == kNotRun, root == kExternalFiles) << relative;
+            EXPECT_EQ(check == NotRun, root == kExternalFiles) << relative;
         }
     }
     EXPECT_EQ(files, std::size(kAdifFiles) + std::size(kCabrilloFiles));
