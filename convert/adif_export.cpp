@@ -17,13 +17,6 @@ std::string DateField(std::string_view date) {
     return digits;
 }
 
-// "14000" kHz is "14.000" MHz.
-std::string MegahertzField(std::string_view kilohertz) {
-    if (!IsAllDigits(kilohertz) || kilohertz.size() < 4) return {};
-    const std::size_t point = kilohertz.size() - 3;
-    return std::string(kilohertz.substr(0, point)) + "." + std::string(kilohertz.substr(point));
-}
-
 std::string BandField(std::string_view bandCode) {
     return bandCode.empty() ? std::string() : std::string(bandCode) + "m";
 }
@@ -58,7 +51,7 @@ std::string FormatAdifExportRecord(const ContestLogContact& contact, const AdifE
     AppendAdifField(text, "QSO_DATE", DateField(contact.date));
     AppendAdifField(text, "TIME_ON", contact.time);
     AppendAdifField(text, "BAND", BandField(contact.band));
-    AppendAdifField(text, "FREQ", MegahertzField(ContactFrequencyKhz(contact)));
+    AppendAdifField(text, "FREQ", ContactFrequencyMhz(contact));
     AppendMode(text, contact.mode, setup.digitalIsPsk);
     AppendAdifField(text, "RST_SENT", contact.reportSent);
     AppendAdifField(text, "RST_RCVD", contact.reportReceived);

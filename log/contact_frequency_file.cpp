@@ -55,6 +55,16 @@ std::optional<std::vector<ContactFrequency>> ReadExisting(const std::filesystem:
     return ParseFrequencyFile(*text);
 }
 
+std::vector<ContactFrequency> LoggedRecords(const ProgramFolder& folder, std::string_view ownCall) {
+    return ParseFrequencyFile(ReadFileOrEmpty(ContactFrequencyPath(folder, ownCall)));
+}
+
+bool RecordIsOfContact(const ContactFrequency& record, const ContestLogContact& contact) {
+    const auto band = BandOfFrequency(*record.hertz);
+    return band && BandShortCode(*band) == contact.band && record.call == KeyCall(contact.call) &&
+           record.date == contact.date && record.time == contact.time;
+}
+
 // The contest log's QSO: lines as the keys of their records.
 std::vector<ContactFrequency> LoggedKeys(std::string_view contestLog) {
     std::vector<ContactFrequency> keys;
@@ -108,10 +118,21 @@ std::optional<Hertz> LoggedContactFrequency(const ProgramFolder& folder, std::st
 std::vector<std::optional<Hertz>> LoggedContactFrequencies(const ProgramFolder& folder,
                                                            std::string_view ownCall) {
     std::vector<std::optional<Hertz>> frequencies;
-    for (const auto& record : ParseFrequencyFile(ReadFileOrEmpty(ContactFrequencyPath(folder, ownCall)))) {
-        frequencies.push_back(record.hertz);
-    }
+    for (const auto& record : LoggedRecords(folder, ownCall)) frequencies.push_back(record.hertz);
     return frequencies;
+}
+
+void AttachExactFrequencies(std::vector<ContestLogContact>& contacts, const std::vector<ContactFrequency>& records) {
+    for (auto& contact : contacts) {
+        if (contact.qsoNumber == 0 || contact.qsoNumber > records.size()) continue;
+        const ContactFrequency& record = records[contact.qsoNumber - 1];
+        if (record.hertz && RecordIsOfContact(record, contact)) contact.exactFrequency = record.hertz;
+    }
+}
+
+void AttachExactFrequencies(std::vector<ContestLogContact>& contacts, const ProgramFolder& folder,
+                            std::string_view ownCall) {
+    AttachExactFrequencies(contacts, LoggedRecords(folder, ownCall));
 }
 
 bool StoreContactFrequency(const std::filesystem::path& path, std::size_t number,

@@ -14,6 +14,7 @@
 #include "core/band.h"
 #include "core/program_folder.h"
 #include "core/qso_record.h"
+#include "log/contest_log_contacts.h"
 #include "log/qso_line.h"
 
 namespace tallyhawk {
@@ -55,9 +56,17 @@ std::filesystem::path ContactFrequencyPath(const ProgramFolder& folder, std::str
 std::optional<Hertz> LoggedContactFrequency(const ProgramFolder& folder, std::string_view ownCall,
                                             std::size_t number);
 
-// The frequencies of all contacts at once, in log order (entry n-1 for contact n), for the exports.
+// The frequencies of all contacts at once, in log order (entry n-1 for contact n).
 std::vector<std::optional<Hertz>> LoggedContactFrequencies(const ProgramFolder& folder,
                                                            std::string_view ownCall);
+
+// Gives each contact read from the contest log the frequency of the record of its QSO: line, for the
+// exports. A record whose call, date and time are not the contact's (the log was changed by hand and
+// not reloaded), or whose frequency lies outside the contact's band, is not used: the contact keeps
+// its band's frequency rather than take another contact's.
+void AttachExactFrequencies(std::vector<ContestLogContact>& contacts, const std::vector<ContactFrequency>& records);
+void AttachExactFrequencies(std::vector<ContestLogContact>& contacts, const ProgramFolder& folder,
+                            std::string_view ownCall);
 
 // Writes record `number` after a save: appended when the file holds the records before it, otherwise
 // the file is first brought to `number - 1` records (blank records for contacts logged without a

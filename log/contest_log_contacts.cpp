@@ -17,6 +17,17 @@ namespace {
 // received, transmitter id.
 constexpr std::size_t kFieldsOfShiftedLine = 12;
 
+constexpr Hertz kHertzPerKilohertz = 1000;
+constexpr Hertz kHertzPerMegahertz = 1000000;
+
+// "14.02563": six decimals, the trailing zeros after the third dropped.
+std::string MegahertzText(Hertz hertz) {
+    std::string decimals = std::to_string(hertz % kHertzPerMegahertz);
+    decimals.insert(0, 6 - decimals.size(), '0');
+    while (decimals.size() > 3 && decimals.back() == '0') decimals.pop_back();
+    return std::to_string(hertz / kHertzPerMegahertz) + "." + decimals;
+}
+
 std::string_view Field(std::string_view line, ColumnRange range) { return TrimBlanks(Cut(line, range)); }
 
 std::string_view BandOfFrequency(std::string_view frequency) {
@@ -74,21 +85,35 @@ ContestLogContacts ReadContestLogContacts(std::string_view log) {
     ContestLogContacts result;
     LineCursor lines(log);
     std::size_t number = 0;
+    std::size_t qsoNumber = 0;
     while (const auto line = lines.Next()) {
         ++number;
         if (!line->text.starts_with("QSO:")) continue;
+        ++qsoNumber;
         auto contact = ValidContestLogLine(line->text) ? std::optional(ReadColumns(line->text)) : ReadWords(line->text);
         if (!contact) {
             result.unreadLines.push_back(number);
             continue;
         }
         contact->line = number;
+        contact->qsoNumber = qsoNumber;
         contact->band = BandOfFrequency(contact->frequency);
         result.contacts.push_back(*contact);
     }
     return result;
 }
 
-std::string ContactFrequencyKhz(const ContestLogContact& contact) { return std::string(contact.frequency); }
+std::string ContactFrequencyKhz(const ContestLogContact& contact) {
+    if (!contact.exactFrequency) return std::string(contact.frequency);
+    return std::to_string((*contact.exactFrequency + kHertzPerKilohertz / 2) / kHertzPerKilohertz);
+}
+
+std::string ContactFrequencyMhz(const ContestLogContact& contact) {
+    if (contact.exactFrequency) return MegahertzText(*contact.exactFrequency);
+    const std::string_view kilohertz = contact.frequency;
+    if (!IsAllDigits(kilohertz) || kilohertz.size() < 4) return {};
+    const std::size_t point = kilohertz.size() - 3;
+    return std::string(kilohertz.substr(0, point)) + "." + std::string(kilohertz.substr(point));
+}
 
 }  // namespace tallyhawk

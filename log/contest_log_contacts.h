@@ -3,9 +3,12 @@
 // the blanks between its fields instead.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/band.h"
 
 namespace tallyhawk {
 
@@ -24,6 +27,8 @@ struct ContestLogContact {
     std::string_view exchangeReceived;
     std::string_view transmitter;
     bool inColumns = true;         // false: the line is not in the log's fixed columns
+    std::size_t qsoNumber = 0;     // 1-based among the log's QSO: lines, read or not
+    std::optional<Hertz> exactFrequency;  // the radio's, when it was kept beside the log
 };
 
 struct ContestLogContacts {
@@ -34,9 +39,10 @@ struct ContestLogContacts {
 // Every QSO: line of the log text, in log order. The fields point into `log`.
 ContestLogContacts ReadContestLogContacts(std::string_view log);
 
-// The frequency in kHz that the exports give a contact: the one place that decides it. The contest log
-// holds the band's frequency ("14000"), so that is what every export writes; an exact frequency of the
-// contact, once one is kept beside the log, is taken here.
+// The frequency that the exports give a contact: the one place that decides it. The contest log holds
+// the band's frequency ("14000"); the exact frequency, when known, wins. Cabrillo takes whole kHz
+// (rounded), ADIF MHz down to the hertz ("14.02563"); both are empty for a band the log does not know.
 std::string ContactFrequencyKhz(const ContestLogContact& contact);
+std::string ContactFrequencyMhz(const ContestLogContact& contact);
 
 }  // namespace tallyhawk

@@ -3,6 +3,7 @@
 #include "app/session/logger_session.h"
 #include "app/session/submission.h"
 #include "core/utc_calendar.h"
+#include "log/contact_frequency_file.h"
 #include "log/contest_log_contacts.h"
 
 namespace tallyhawk {
@@ -35,7 +36,8 @@ SubmissionWrite LoggerSession::WriteSubmission(const std::filesystem::path& outp
     SubmissionWrite result;
     const auto text = ContestLogText(result.message);
     if (!text) return result;
-    const ContestLogContacts log = ReadContestLogContacts(*text);
+    ContestLogContacts log = ReadContestLogContacts(*text);
+    AttachExactFrequencies(log.contacts, m_folder, m_settings.station.callsign);
     const Submission submission = SubmissionOf(log);
     const std::string name = SubmissionFileName(m_settings.station.callsign, submission.contestName, extension);
     result.path = output.empty() ? m_folder.Path(name) : output;

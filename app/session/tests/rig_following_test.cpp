@@ -180,6 +180,25 @@ TEST_F(RigSessionTest, SaveEditDeleteAndReloadKeepTheSideFileInStep) {
               (std::vector<std::optional<Hertz>>{std::nullopt, std::nullopt, 7'013'000}));
 }
 
+TEST_F(RigSessionTest, TheExportsGiveTheRadiosFrequency) {
+    LoggerSession session = Started();
+    (void)session.FollowRig({14'025'600, "CW"});
+    ASSERT_TRUE(Save(session, "OK1XX", "15", "16", "12:01").sounds.empty());
+    (void)session.SetFieldText(Field::Band, "40");  // by hand: the frequency of this contact is unknown
+    ASSERT_TRUE(Save(session, "W1AW", "5", "16", "12:02").sounds.empty());
+
+    const SubmissionWrite cabrillo = session.ExportCabrillo();
+    ASSERT_FALSE(cabrillo.message);
+    const std::string cabrilloText = Read(cabrillo.path.filename().string());
+    EXPECT_NE(cabrilloText.find("QSO: 14026 CW 2002-02-16 1201 UA1AAA"), std::string::npos) << cabrilloText;
+    EXPECT_NE(cabrilloText.find("QSO:  7000 CW 2002-02-16 1202 UA1AAA"), std::string::npos) << cabrilloText;
+    const SubmissionWrite adif = session.ExportAdif();
+    ASSERT_FALSE(adif.message);
+    const std::string adifText = Read(adif.path.filename().string());
+    EXPECT_NE(adifText.find("<FREQ:7>14.0256"), std::string::npos) << adifText;
+    EXPECT_NE(adifText.find("<FREQ:5>7.000"), std::string::npos) << adifText;
+}
+
 TEST(RigSettings, DefaultsReachAnyRigctldAndTheDialogStoresThem) {
     MemorySettingsBackend store;
     (void)LoadSettings(store, ClockReading{});
