@@ -62,19 +62,12 @@ TEST(CountryFileBuilder, PrincipalPrefixesAreTheOnesTheRulesCompare) {
     }
 }
 
-class CountryFileBuilderTest : public testing::ProgramFolderFixture {
-protected:
-    CountryTable BuiltTable(std::string_view sourceText) {
-        EXPECT_TRUE(
-            WriteCountryFiles(ProgramFolder(Folder()), BuildCountryFiles(ParseCountrySource(sourceText))));
-        CountryTable table{ProgramFolder(Folder())};
-        table.LoadPrefixLists();
-        return table;
-    }
-};
+using CountryFileBuilderTest = testing::ProgramFolderFixture;
 
 TEST_F(CountryFileBuilderTest, BuiltFilesFindTheSourceCountryOfEachCallShape) {
-    CountryTable table = BuiltTable(kSample);
+    ASSERT_TRUE(WriteCountryFiles(ProgramFolder(Folder()), BuildCountryFiles(ParseCountrySource(kSample))));
+    CountryTable table{ProgramFolder(Folder())};
+    table.LoadPrefixLists();
     const struct {
         const char* call;
         const char* prefix;
@@ -95,7 +88,7 @@ TEST_F(CountryFileBuilderTest, BuiltFilesFindTheSourceCountryOfEachCallShape) {
     }
 }
 
-TEST_F(CountryFileBuilderTest, HeadsFollowTheFortyColumnLayout) {
+TEST(CountryFileBuilder, HeadsFollowTheFortyColumnLayout) {
     const CountryFiles files = BuildCountryFiles(ParseCountrySource(kSample));
     EXPECT_EQ(files.countryFile.substr(0, 44), "Fed. Rep. of Germany      14:  DL:   :EU DA ");
     EXPECT_NE(files.countryFile.find("\r\nUnited States of America  3:   W:    :NA "), std::string::npos);

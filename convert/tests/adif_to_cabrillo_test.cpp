@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "convert/log_conversion.h"
-#include "convert/log_file_check.h"
 #include "core/text.h"
 
 namespace tallyhawk {
@@ -12,14 +11,6 @@ namespace {
 const std::string kW1aw = ConvertedOwnCall("W1AW");
 
 std::string Convert(std::string_view line) { return CabrilloLineFromAdif(line, kW1aw).value_or("skipped"); }
-
-TEST(AdifToCabrillo, WholeRecordBecomesAnEightyOneCharacterLineTheReloadCheckAccepts) {
-    const std::string line = Convert(
-        "<CALL:5>UA1AA<QSO_DATE:8>20020315<TIME_ON:4>1234<BAND:3>20M<MODE:2>CW<RST_SENT:3>599<RST_RCVD:3>579<EOR>");
-    EXPECT_EQ(line, "QSO: 14000 CW 2002-03-15 1234 W1AW          599 ****** UA1AA         579 ****** 0");
-    EXPECT_EQ(line.size(), 81u);
-    EXPECT_TRUE(IsValidCabrilloText(line + "\r\n"));
-}
 
 using FieldReader = std::string (*)(std::string_view record);
 

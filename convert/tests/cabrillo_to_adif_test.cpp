@@ -8,13 +8,6 @@
 namespace tallyhawk {
 namespace {
 
-TEST(CabrilloToAdif, ProgramsOwnLineBecomesOneRecordLine) {
-    const auto record =
-        AdifRecordFromCabrillo("QSO:  7000 CW 2002-02-16 1234 UA1AAA        599 1      DL1AB         579 123    0");
-    EXPECT_EQ(record, "<CALL:5>DL1AB <QSO_DATE:8>20020216 <TIME_ON:6>123400 <MODE:2>CW <BAND:3>40M "
-                      "<RST_SENT:3>599 <RST_RCVD:3>579 <EOR> \r\n");
-}
-
 TEST(CabrilloToAdif, BandAndModeTagsByTheColumnsBeginning) {
     const struct {
         std::string_view column;

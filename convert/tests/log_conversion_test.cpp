@@ -1,5 +1,6 @@
 #include "convert/log_conversion.h"
 
+#include "convert/log_file_check.h"
 #include "tests/support/program_folder_fixture.h"
 
 namespace tallyhawk {
@@ -34,6 +35,7 @@ TEST_F(LogConversionTest, AdifIsAppendedToConvertCbrWithTheStatusTexts) {
               "kept\r\n"
               "QSO: 14000 CW 2002-03-15 1234 W1AW          599 ****** UA1AA         579 ****** 0\r\n"
               "QSO:  7000 PH 2002-03-15 1240 W1AW          59  ****** DL1AB         57  ****** 0\r\n");
+    EXPECT_TRUE(IsValidCabrilloText(Read("Convert.cbr")));  // the reload check takes the converted lines
 }
 
 TEST_F(LogConversionTest, AdifHeaderGoesOnlyIntoAnEmptyConvertAdi) {

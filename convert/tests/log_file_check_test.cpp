@@ -28,40 +28,6 @@ TEST(LogFormatOfPath, ThirdLastCharacterOfTheLowerCasedPath) {
     }
 }
 
-TEST(CabrilloCheck, HeaderLinesUpTo70AndQsoLinesOfExactly81) {
-    std::string wrongSeparator = kQsoLine;
-    wrongSeparator[43] = 'X';
-    std::string separatorNotChecked = kQsoLine;
-    separatorNotChecked[29] = 'X';  // between time and own call: not looked at
-    const struct {
-        std::string name;
-        std::string text;
-        bool valid;
-    } cases[] = {
-        {"program's own log", "START-OF-LOG: 2.0\r\nCALLSIGN: UA1AAA\r\n" + kQsoLine + "\r\n" + kQsoLine + "\r\n", true},
-        {"empty file", "", true},
-        {"header of 70", std::string(70, 'H') + "\n", true},
-        {"header of 71", std::string(71, 'H') + "\n", false},
-        {"header of 80", std::string(80, 'H') + "\n", false},
-        {"header of 81", std::string(81, 'H') + "\n", true},
-        {"header of 82", std::string(82, 'H') + "\n", false},
-        {"QSO line of 80 (no transmitter id)", kQsoLine.substr(0, 80) + "\r\n", false},
-        {"short QSO line", "QSO: 14000 CW\r\n", false},
-        {"QSO line ending in a letter", kQsoLine.substr(0, 80) + "A\r\n", false},
-        {"QSO line ending in punctuation", kQsoLine.substr(0, 80) + "*\r\n", true},
-        {"QSO line ending in a code-page byte", kQsoLine.substr(0, 80) + "\xC0\r\n", false},
-        {"field separator taken", wrongSeparator + "\r\n", false},
-        {"separator not in the list", separatorNotChecked + "\r\n", true},
-        {"lower-case qso: is a header line", "qso: short\r\n", true},
-        {"no line end at the end", kQsoLine, true},
-        {"LF line ends", kQsoLine + "\n" + kQsoLine + "\n", true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(IsValidCabrilloText(c.text), c.valid);
-    }
-}
-
 TEST(AdifCheck, OneRecordPerLineFromTheHeaderEndOn) {
     const std::string record = "<CALL:5>UA1AA<QSO_DATE:8>20020315<EOR>";
     const struct {
@@ -91,9 +57,11 @@ TEST(AdifCheck, OneRecordPerLineFromTheHeaderEndOn) {
 using ValidateLogFileTest = testing::ProgramFolderFixture;
 
 TEST_F(ValidateLogFileTest, ReadsOnlyCabrilloAndAdifNames) {
+    Write("good.cbr", "START-OF-LOG: 2.0\r\n" + kQsoLine + "\r\n");  // each line: the reload check
     Write("bad.cbr", std::string(75, 'x') + "\r\n");
     Write("bad.txt", std::string(75, 'x') + "\r\n");
     Write("good.adi", "<EOH>\r\n<CALL:5>UA1AA<EOR>\r\n");
+    EXPECT_TRUE(ValidateLogFile(PathOf("good.cbr")));
     EXPECT_FALSE(ValidateLogFile(PathOf("bad.cbr")));
     EXPECT_TRUE(ValidateLogFile(PathOf("bad.txt")));
     EXPECT_TRUE(ValidateLogFile(PathOf("good.adi")));

@@ -6,21 +6,13 @@ namespace tallyhawk {
 namespace {
 
 TEST(LogViewCells, RecordIsSplitAtItsFirstFiveCommas) {
-    const LogViewCells cells =
-        FillLogViewRow(28, "UA1AA         ", "2002-02-16,1234,20,CW,599 001,  599 17,X   ");
-    const LogViewCells expected = {"3", "UA1AA", "2002-02-16", "12:34", "20", "CW", "599 001", "599 17,X"};
-    EXPECT_EQ(cells, expected);
-}
-
-TEST(LogViewCells, MissingCommasLeaveTheRestInEveryLaterColumn) {
-    const LogViewCells cells = FillLogViewRow(0, "DL1AB", "2002-02-16,1234");
-    const LogViewCells expected = {"1", "DL1AB", "2002-02-16", "12:34", "1234", "1234", "1234", "1234"};
-    EXPECT_EQ(cells, expected);
+    EXPECT_EQ(FillLogViewRow(28, "UA1AA         ", "2002-02-16,1234,20,CW,599 001,  599 17,X   "),
+              (LogViewCells{"3", "UA1AA", "2002-02-16", "12:34", "20", "CW", "599 001", "599 17,X"}));
+    // Missing commas leave the rest in every later column.
+    EXPECT_EQ(FillLogViewRow(0, "DL1AB", "2002-02-16,1234"),
+              (LogViewCells{"1", "DL1AB", "2002-02-16", "12:34", "1234", "1234", "1234", "1234"}));
     // Past the end of the files nothing is read: only the number is known.
-    const LogViewCells empty = FillLogViewRow(140, "", "");
-    EXPECT_EQ(empty[kLogNumberColumn], "11");
-    EXPECT_EQ(empty[kLogUtcColumn], ":");
-    EXPECT_EQ(empty[kLogReceivedColumn], "");
+    EXPECT_EQ(FillLogViewRow(140, "", ""), (LogViewCells{"11", "", "", ":", "", "", "", ""}));
 }
 
 TEST(LogViewRefresh, ShowsTheLastSevenContactsOldestFirst) {

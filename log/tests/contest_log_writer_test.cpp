@@ -7,33 +7,33 @@ namespace {
 
 QsoRecord FortyMetreCw() { return QsoRecord{"DL1AB", "2002-02-16", "1234", "40", "CW", "1", "123"}; }
 
-TEST(QsoLine, FortyMetreCwExampleByteForByte) {
-    const std::string expected = "QSO:  7000 CW 2002-02-16 1234 UA1AAA        599 1      DL1AB         599 123    0";
+TEST(QsoLine, EveryFieldInItsColumnsByteForByte) {
+    QsoRecord normalised = FortyMetreCw();
+    normalised.mode = "SSB";
+    normalised.band = "6";
+    normalised.exchangeSent = " 12345678";  // first 6 characters, then trimmed
+    QsoRecord longCall = FortyMetreCw();
+    longCall.call = "ABCDEFGHIJKLMNO";
+    const struct {
+        std::string name;
+        QsoRecord qso;
+        std::string transmitter;
+        std::string line;
+    } cases[] = {
+        {"40 m CW", FortyMetreCw(), "0",
+         "QSO:  7000 CW 2002-02-16 1234 UA1AAA        599 1      DL1AB         599 123    0"},
+        {"mode, band and exchange normalised", normalised, "0",
+         "QSO: ***** PH 2002-02-16 1234 UA1AAA        59  12345  DL1AB         59  123    0"},
+        {"a long call shifts the rest instead of being cut", longCall, "7",
+         "QSO:  7000 CW 2002-02-16 1234 UA1AAA        599 1      ABCDEFGHIJKLMNO599 123    7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FormatQsoLine(c.qso, "UA1AAA", c.transmitter), c.line);
+    }
     const std::string line = FormatQsoLine(FortyMetreCw(), "UA1AAA", "0");
-    EXPECT_EQ(line, expected);
-    EXPECT_EQ(line.size(), 81u);
     EXPECT_EQ(Cut(line, qso_columns::kWorkedCall), "DL1AB         ");
     EXPECT_EQ(Cut(line, qso_columns::kExchangeReceived), "123    ");
-}
-
-TEST(QsoLine, ModesBandsAndExchangesAreNormalised) {
-    QsoRecord qso = FortyMetreCw();
-    qso.mode = "SSB";
-    qso.band = "6";
-    qso.exchangeSent = " 12345678";  // first 6 characters, then trimmed
-    const std::string line = FormatQsoLine(qso, "UA1AAA", "0");
-    EXPECT_EQ(Cut(line, qso_columns::kFrequency), "***** ");
-    EXPECT_EQ(Cut(line, qso_columns::kMode), "PH");
-    EXPECT_EQ(Cut(line, qso_columns::kReportReceived), "59  ");
-    EXPECT_EQ(Cut(line, qso_columns::kExchangeSent), "12345  ");
-}
-
-TEST(QsoLine, LongCallShiftsTheRestInsteadOfBeingCut) {
-    QsoRecord qso = FortyMetreCw();
-    qso.call = "ABCDEFGHIJKLMNO";
-    const std::string line = FormatQsoLine(qso, "UA1AAA", "7");
-    EXPECT_EQ(line.size(), 82u);
-    EXPECT_EQ(line.back(), '7');
 }
 
 TEST(Address, SplitsOnStarsIntoFourLines) {

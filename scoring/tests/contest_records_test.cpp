@@ -34,23 +34,18 @@ TEST(ContestRecords, EveryRecordAgreesWithTheList) {
             EXPECT_TRUE(!forced || contest->rules.pointBands.Contains(*forced));
         }
     }
-}
-
-TEST(ContestRecords, UnknownCodesAndNames) {
     EXPECT_EQ(FindContest("XYZ"), nullptr);
     EXPECT_EQ(ContestListNameForCode("XYZ"), "");
     EXPECT_EQ(ContestCodeFromListName("AB DX"), "AB");  // the first three characters, trailing blank removed
-    EXPECT_EQ(ContestCodeFromListName("CQ WW DX"), "CQ");
-    EXPECT_TRUE(ExchangeTakesLetters("RSX"));  // starts like the RSGB codes
-    EXPECT_FALSE(ExchangeTakesLetters("XYZ"));
 }
 
 TEST(ContestRecords, ExchangeLettersAndLimits) {
-    for (std::string_view code : {"A10", "ARR", "UBD", "REF", "PAC", "SP", "OKM", "RUS", "UKR", "IAR", "RS2", "RS7"}) {
+    for (std::string_view code : {"A10", "ARR", "UBD", "REF", "PAC", "SP", "OKM", "RUS", "UKR", "IAR", "RS2",
+                                  "RS7", "RSX"}) {  // RSX starts like the RSGB codes
         SCOPED_TRACE(std::string(code));
         EXPECT_TRUE(ExchangeTakesLetters(code));
     }
-    for (std::string_view code : {"AAD", "CQ", "CQM", "JA", "LZ", "OCE", "SAC", "WPX"}) {
+    for (std::string_view code : {"AAD", "CQ", "CQM", "JA", "LZ", "OCE", "SAC", "WPX", "XYZ"}) {
         SCOPED_TRACE(std::string(code));
         EXPECT_FALSE(ExchangeTakesLetters(code));
     }
@@ -118,6 +113,11 @@ TEST(SentExchangePrefill, EachContestAndStation) {
         {"RS2", "GW", 5, "5LN", "6LN"},
         {"UBD", "ON", 99, "99AN", "100AN"},
         {"UBD", "ON", 0, "", "1"},
+        // An unknown own country counts as a visitor.
+        {"A10", "", 3, "", "4"},
+        {"RS2", "", 12, "12LN", "13"},
+        {"JA", "", 7, "", "16"},
+        {"XYZ", "", 3, "", std::nullopt},
         // Contests without a pre-fill.
         {"AAD", "UA", 3, "25", std::nullopt},
         {"IAR", "UA", 3, "29", std::nullopt},
@@ -128,13 +128,6 @@ TEST(SentExchangePrefill, EachContestAndStation) {
         const PrefillInput input{SentExchangePrefillFor(c.contest), c.ownPrefix, "16", c.lastNumber, c.currentSent};
         EXPECT_EQ(PrefillSentExchange(input), c.expected);
     }
-}
-
-TEST(SentExchangePrefill, UnknownOwnCountryCountsAsVisitor) {
-    EXPECT_EQ(PrefillKindFor(SentExchangePrefillFor("A10"), ""), PrefillKind::Serial);
-    EXPECT_EQ(PrefillKindFor(SentExchangePrefillFor("RS2"), ""), PrefillKind::Serial);
-    EXPECT_EQ(PrefillKindFor(SentExchangePrefillFor("JA"), ""), PrefillKind::Zone);
-    EXPECT_EQ(PrefillKindFor(SentExchangePrefillFor("XYZ"), ""), PrefillKind::None);
 }
 
 }  // namespace
