@@ -83,6 +83,7 @@ void AfterContestDialogTest::F8OpensTheDialogWhereCheckAndExportsAnswer() {
 }
 
 void AfterContestDialogTest::ImportsTakeTheChosenFiles() {
+    SKIP_WITHOUT_REAL_DATA();
     OpenWindow();
     CAfterContestDialog dialog(*m_window, *m_settings, FixedClock);
     const std::filesystem::path realData = TALLYHAWK_REALDATA;

@@ -62,6 +62,7 @@ void FilesDialogTest::UseFilesDialog(const std::filesystem::path& chosen,
 }
 
 void FilesDialogTest::ARealCabrilloLogBecomesAdifBesideIt() {
+    SKIP_WITHOUT_REAL_DATA();
     const auto log = Export("cabrillo/kd4d_2024_cq-ww-cw_k3lr_wintest.log", "k3lr.log");
     OpenWindow();
     UseFilesDialog(log, [](CFilesDialog& files) {
@@ -82,6 +83,7 @@ void FilesDialogTest::ARealCabrilloLogBecomesAdifBesideIt() {
 }
 
 void FilesDialogTest::ARealAdifFileFillsTheCallHistory() {
+    SKIP_WITHOUT_REAL_DATA();
     const auto adif = Export("adif/ham2k_ki2d-n1mm.adi", "ki2d.adi");
     OpenWindow();
     UseFilesDialog(adif, [](CFilesDialog& files) {
@@ -101,6 +103,7 @@ void FilesDialogTest::ARealAdifFileFillsTheCallHistory() {
 }
 
 void FilesDialogTest::ARejectedFileIsToldInTheOperatorsLanguage() {
+    SKIP_WITHOUT_REAL_DATA();
     m_settings->WriteInt(kSettingsGroup, "Language", 1);
     const auto broken = Export("adif/diablowu_jtdx_wsjtx_log.adi", "wsjtx.adi");
     OpenWindow();
@@ -158,6 +161,7 @@ void FilesDialogTest::TheCheckListsTheFaultsOfTheLog() {
 }
 
 void FilesDialogTest::AnyLoggersAdifFillsTheLogbookTheCheckedImportRefuses() {
+    SKIP_WITHOUT_REAL_DATA();
     const auto wsjtx = Export("adif/diablowu_jtdx_wsjtx_log.adi", "wsjtx.adi");  // "<eoh>", "<eor>"
     OpenWindow();
     QString refusal;

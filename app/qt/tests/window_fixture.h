@@ -17,6 +17,13 @@
 #include "app/platform/qsettings_backend.h"
 #include "app/qt/logger_dlg.h"
 
+// The real logs of other programs sit beside the repository, not in it: a checkout without them skips
+// the tests that read them, as the other test executables do.
+#define SKIP_WITHOUT_REAL_DATA()                              \
+    if (!std::filesystem::is_directory(TALLYHAWK_REALDATA)) { \
+        QSKIP("no real files at " TALLYHAWK_REALDATA);        \
+    }
+
 namespace tallyhawk::testing {
 
 // 2002-02-16 12:34:56.
