@@ -54,6 +54,11 @@ std::optional<Band> BandOfFrequency(Hertz frequency) {
     return std::nullopt;
 }
 
+bool FrequencyIsInBand(Hertz frequency, std::string_view code) {
+    const auto band = BandOfFrequency(frequency);
+    return band && BandShortCode(*band) == code;
+}
+
 std::string_view FrequencyTextForShortCode(std::string_view code) {
     const auto band = BandFromShortCode(code);
     return band ? BandFrequencyText(*band) : kUnknownFrequencyText;

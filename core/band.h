@@ -32,6 +32,8 @@ std::optional<Band> BandFromLogKey(std::string_view key);
 
 // The contest band a frequency lies in; nothing outside the six bands (the WARC bands included).
 std::optional<Band> BandOfFrequency(Hertz frequency);
+// Whether `frequency` lies in the band of short code `code` ("20").
+bool FrequencyIsInBand(Hertz frequency, std::string_view code);
 
 // Short code to the 6-character log frequency; any unknown code gives "***** ".
 std::string_view FrequencyTextForShortCode(std::string_view code);

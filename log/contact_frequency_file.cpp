@@ -60,8 +60,7 @@ std::vector<ContactFrequency> LoggedRecords(const ProgramFolder& folder, std::st
 }
 
 bool RecordIsOfContact(const ContactFrequency& record, const ContestLogContact& contact) {
-    const auto band = BandOfFrequency(*record.hertz);
-    return band && BandShortCode(*band) == contact.band && record.call == KeyCall(contact.call) &&
+    return FrequencyIsInBand(*record.hertz, contact.band) && record.call == KeyCall(contact.call) &&
            record.date == contact.date && record.time == contact.time;
 }
 
@@ -153,8 +152,7 @@ bool EditContactFrequency(const std::filesystem::path& path, std::size_t number,
     auto records = ReadExisting(path);
     if (!records || number == 0 || number > records->size()) return true;
     ContactFrequency& record = (*records)[number - 1];
-    const auto band = record.hertz ? BandOfFrequency(*record.hertz) : std::nullopt;
-    const bool sameBand = band && BandShortCode(*band) == TrimBlanks(edited.band);
+    const bool sameBand = record.hertz && FrequencyIsInBand(*record.hertz, TrimBlanks(edited.band));
     record = FrequencyOfContact(edited, sameBand ? record.hertz : std::nullopt);
     return ReplaceFile(path, FormatFile(*records));
 }

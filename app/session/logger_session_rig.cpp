@@ -39,8 +39,7 @@ Effects LoggerSession::RigNotConnected() {
 // without a side file nothing is written, so a log kept by hand gets no side file.
 void LoggerSession::KeepContactFrequency(const QsoRecord& qso) const {
     std::optional<Hertz> hertz = m_rig.frequency;
-    const auto band = hertz ? BandOfFrequency(*hertz) : std::nullopt;
-    if (!band || BandShortCode(*band) != qso.band) hertz.reset();
+    if (hertz && !FrequencyIsInBand(*hertz, qso.band)) hertz.reset();
     const auto path = ContactFrequencyPath(m_folder, m_settings.station.callsign);
     if (!hertz && !FileExists(path)) return;
     const std::size_t number = ContestIndexCount(ContestIndexFilesFor(m_folder, m_settings.station.callsign));
