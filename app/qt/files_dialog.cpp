@@ -1,7 +1,6 @@
 // CFilesDialog: the buttons, the chosen file and the status line.
 #include "app/qt/files_dialog.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -11,6 +10,7 @@
 #include "app/qt/after_contest_texts.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
+#include "app/qt/wait_cursor.h"
 
 namespace tallyhawk {
 namespace {
@@ -166,26 +166,20 @@ void CFilesDialog::ShowError(const std::optional<Message>& message) {
 }
 
 void CFilesDialog::Convert() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ConversionResult result = m_state.Convert(DrawStatus());
-    QApplication::restoreOverrideCursor();
+    const ConversionResult result = UnderWaitCursor([this] { return m_state.Convert(DrawStatus()); });
     ShowState();
     ShowError(result.message);
 }
 
 void CFilesDialog::Import() {
     if (m_anyAdif->isChecked()) return ImportAnyAdif();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ImportResult result = m_state.Import(DrawStatus());
-    QApplication::restoreOverrideCursor();
+    const ImportResult result = UnderWaitCursor([this] { return m_state.Import(DrawStatus()); });
     ShowState();
     ShowError(result.message);
 }
 
 void CFilesDialog::ImportAnyAdif() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const AnyImportResult result = m_state.ImportAnyAdif(DrawStatus());
-    QApplication::restoreOverrideCursor();
+    const AnyImportResult result = UnderWaitCursor([this] { return m_state.ImportAnyAdif(DrawStatus()); });
     ShowState();
     ShowAnswer(AfterContestTexts::OfAnyImport(result, m_session.Russian()));
 }

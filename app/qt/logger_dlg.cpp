@@ -2,7 +2,6 @@
 // screen is drawn again and the effects played.
 #include "app/qt/logger_dlg.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -12,6 +11,7 @@
 #include "app/qt/qso_edit_dialog.h"
 #include "app/qt/qt_conversions.h"
 #include "app/qt/small_dialogs.h"
+#include "app/qt/wait_cursor.h"
 
 namespace tallyhawk {
 
@@ -217,15 +217,15 @@ void CLoggerDlg::SaveContact() {
 }
 
 void CLoggerDlg::ReloadContestLog() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     // The percentage is drawn at once: the reload runs on this thread and the window does not repaint
     // on its own meanwhile.
-    const Effects effects = m_session.ReloadContestLog([this](int percent) {
-        m_progressLabel->setText(QString::number(percent) + QStringLiteral(" %"));
-        m_progressLabel->repaint();
+    const Effects effects = UnderWaitCursor([this] {
+        return m_session.ReloadContestLog([this](int percent) {
+            m_progressLabel->setText(QString::number(percent) + QStringLiteral(" %"));
+            m_progressLabel->repaint();
+        });
     });
     m_progressLabel->clear();
-    QApplication::restoreOverrideCursor();
     Render();
     FollowFocus();
     Play(effects);
