@@ -33,14 +33,19 @@ const char* const kFieldLabels[] = {
 };
 static_assert(std::size(kFieldLabels) == std::size(kSubmissionSettingFields));
 
-QWidget* AddSettingField(QFormLayout& form, const QString& label, SettingName name, const std::string& value) {
+// The field is named by its English label whatever the language; the label shows the translation.
+QWidget* AddSettingField(QFormLayout& form, const char* label, SettingName name, const std::string& value) {
     const SettingDefinition& definition = name.Definition();
+    QWidget* field = nullptr;
     if (!definition.allowedValues.empty()) {
         QStringList items{QString()};  // empty: the default
         items += ToQString(definition.allowedValues).split(QChar(' '), Qt::SkipEmptyParts);
-        return AddChoice(form, label, items, value);
+        field = AddChoice(form, QString::fromLatin1(label), items, value);
+    } else {
+        field = AddField(form, QString::fromLatin1(label), value, SettingTextLimit(name));
     }
-    return AddField(form, label, value, SettingTextLimit(name));
+    SetLabel(form, field, CSubmissionDialog::tr(label));
+    return field;
 }
 
 // The period the check uses while the field is empty, shown whole.
@@ -65,7 +70,7 @@ CSubmissionDialog::CSubmissionDialog(SettingsBackend& store, const QString& defa
     auto* form = new QFormLayout;
     for (std::size_t i = 0; i < std::size(kSubmissionSettingFields); ++i) {
         const auto& [name, field] = kSubmissionSettingFields[i];
-        m_fields.push_back(AddSettingField(*form, tr(kFieldLabels[i]), name, settings.*field));
+        m_fields.push_back(AddSettingField(*form, kFieldLabels[i], name, settings.*field));
     }
     if (auto* period = qobject_cast<QLineEdit*>(m_fields.back())) ShowDefaultPeriod(*period, defaultPeriod);
     layout->addLayout(form);

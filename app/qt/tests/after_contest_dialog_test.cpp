@@ -113,6 +113,9 @@ void AfterContestDialogTest::SettingsDialogShowsTheContestPeriodAndStoresTheChoi
         auto* settings = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(settings != nullptr);
         VerifyTextsWhole(*settings, "submission_dialog.png");
+        QStringList labels;
+        for (const QLabel* label : settings->findChildren<QLabel*>()) labels << label->text();
+        QVERIFY2(labels.contains("Category power") && labels.contains("Contest period"), qPrintable(labels.join('|')));
         placeholder = settings->findChild<QLineEdit*>("Contest period")->placeholderText();
         settings->findChild<QComboBox*>("Category power")->setCurrentText("LOW");
         settings->findChild<QLineEdit*>("Email")->setText("dl1xyz@example.org");
